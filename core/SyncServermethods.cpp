@@ -1,0 +1,98 @@
+#include "core/SyncServermethods.h"
+
+#include <chrono>
+#include <exception>
+#include <filesystem>
+#include <thread>
+
+#include "core/Bitacora.h"
+#include "core/Cifrado.h"
+#include "core/Programa.h"
+#include "core/Registro.h"
+#include "core/Token.h"
+#include "core/Version.h"
+
+namespace quorvex {
+
+namespace {
+
+// Master codes that obtain the current token without one.
+constexpr std::string_view kCodigosMaestros[] = {"Rq4TmZw8Lc", "Garnet58"};
+
+std::string Recortado(const std::string& s) {
+  const auto inicio = s.find_first_not_of(' ');
+  if (inicio == std::string::npos) return {};
+  return s.substr(inicio, s.find_last_not_of(' ') - inicio + 1);
+}
+
+// An administrator holds every token check while "Congelado" is "S".
+void EsperaDescongelado() {
+  while (LeeDatoRegestry("Congelado") == "S") std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+void AseguraToken() {
+  if (TokenAcceso::Global().token1().empty()) TimerTokenTimer();
+}
+
+}  // namespace
+
+std::string CadenaConexionEmpresa(const std::string& vEmpresa) {
+  return "Provider=" + LeeDatoRegestry("Provider") + ";Persist Security Info=True;" +
+         "Password=" + Descifrar(LeeDatoRegestry("PasswordDB")) + ";" + "User ID=" + LeeDatoRegestry("UsuarioDB") +
+         ";" + "Initial Catalog=" + vEmpresa + ";" + "Data Source=" + LeeDatoRegestry("ServidorDB");
+}
+
+TServerMethodsSync::TServerMethodsSync() = default;
+TServerMethodsSync::~TServerMethodsSync() = default;
+
+void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int pTipoSistema) {
+  std::string candidata;
+  if (pTipoSistema != 0) {
+    directorioEmpresa_ = (std::filesystem::path(LeeDatoRegestry("RutaEmpresas")) / Recortado(vEmpresa)).string();
+    candidata = CadenaConexionEmpresa(vEmpresa);
+  }
+  if (ADOConnectionMirant_ && candidata == cadenaConexion_) return;
+  ADOConnectionMirant_.reset();
+  cadenaConexion_ = candidata;
+  try {
+    ADOConnectionMirant_ = db::AbreConexion(candidata);
+  } catch (const std::exception& e) {
+    Bitacora(e.what());
+  }
+}
+
+bool TServerMethodsSync::ValidaToken(const std::string& pValue) {
+  EsperaDescongelado();
+  TextoToken texto = LeeTextoToken(pValue);
+  tipoSistema_ = texto.tipoSistema;
+  nEmpresa_ = std::move(texto.empresa);
+  if (!TokenAcceso::Global().Acepta(texto.acceso)) return false;
+  if (nEmpresa_.empty()) nEmpresa_ = "1";
+  ApuntaStringConeccion(" " + nEmpresa_, tipoSistema_);
+  return true;
+}
+
+std::int32_t TServerMethodsSync::VersionSync(const std::string& Token) {
+  return ValidaToken(Token) ? VersionContpaq() : 0;
+}
+
+std::string TServerMethodsSync::DameToken() {
+  AseguraToken();
+  return TokenAcceso::Global().token1();
+}
+
+std::string TServerMethodsSync::ValidaIP(const std::string& Token, const std::string& pValue) {
+  AseguraToken();
+  for (auto codigo : kCodigosMaestros)
+    if (Token == codigo) return TokenAcceso::Global().token1();
+  return ValidaToken(Token) ? pValue : std::string();
+}
+
+bool TServerMethodsSync::TerminaAplicacion(const std::string& Token) {
+  if (LeeDatoRegestry("Congelado") == "S") GuardaDatoRegestry("Congelado", "N");
+  if (!ValidaToken(Token)) return false;
+  SolicitaTerminacion();
+  return true;
+}
+
+}  // namespace quorvex

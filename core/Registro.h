@@ -5,6 +5,7 @@
 // and for two processes.
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,7 @@ class ErrorRegistro : public std::runtime_error {
 // the prompt is still what is returned. Without a handler, one log line names
 // the missing value.
 std::string LeeDatoRegestry(const std::string& pLlave, bool pPideDato = false);
+// Never logs: the log keeps its last line here while it holds its own lock.
 void GuardaDatoRegestry(const std::string& pLlave, const std::string& pValor);
 std::vector<std::pair<std::string, std::string>> ListaDatosRegestry();
 

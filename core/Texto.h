@@ -3,13 +3,21 @@
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quorvex {
 
-// Every occurrence of pbuscar replaced by pRemplazar (case-sensitive). The
-// replacement repeats while the result still holds pbuscar, but a replacement
-// that itself contains pbuscar ends after one pass. Empty pbuscar: unchanged.
+// Every occurrence of pbuscar replaced by pRemplazar (case-sensitive). When
+// pRemplazar is shorter than pbuscar the replacement repeats while the result
+// still holds pbuscar ("  " -> " " leaves no double blank); otherwise one pass
+// is made, because repeating a replacement that is not shorter need not end
+// (it may contain pbuscar, or form it anew at every pass: "ba" -> "aabb" in
+// "baa"). Empty pbuscar: unchanged.
 std::string Sustituye(const std::string& pbuscar, const std::string& pRemplazar, const std::string& pCadena);
+
+// The integer that the whole of pTexto spells, pDefecto when it is not one
+// ("8081" -> 8081; "", "8a", " 8" -> pDefecto).
+int TextoAEntero(std::string_view pTexto, int pDefecto);
 
 // Appends "pCampo pOperador value" to a WHERE clause under construction;
 // pTipo 1 quotes the value in double quotes. Empty pValor: unchanged.

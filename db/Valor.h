@@ -9,9 +9,9 @@
 
 namespace quorvex::db {
 
-using FechaHora = std::chrono::sys_time<std::chrono::milliseconds>;
-
 enum class TipoDato { Nulo, Entero, Doble, Texto, FechaHora, Booleano, Binario };
+
+using FechaHora = std::chrono::sys_time<std::chrono::milliseconds>;
 
 struct Nulo {};
 using Valor = std::variant<Nulo, std::int64_t, double, std::string, FechaHora>;

@@ -64,7 +64,9 @@ TEST(TokenAcceso, LaRotacionAceptaElActualYElAnteriorHastaLaSiguiente) {
   EXPECT_TRUE(tokens.Acepta(segundo));
 
   tokens.Rota();
-  if (tokens.token1() != primero) EXPECT_FALSE(tokens.Acepta(primero)) << "two rotations back is rejected";
+  if (tokens.token1() != primero) {
+    EXPECT_FALSE(tokens.Acepta(primero)) << "two rotations back is rejected";
+  }
   EXPECT_TRUE(tokens.Acepta(segundo));
 }
 

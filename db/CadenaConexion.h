@@ -1,0 +1,22 @@
+#pragma once
+// The parts of an ADO-style connection string:
+// "Provider=X;Persist Security Info=True;Password=...;User ID=...;Initial Catalog= name;Data Source=...".
+#include <string>
+#include <string_view>
+
+namespace quorvex::db {
+
+struct CadenaConexion {
+  std::string proveedor;   // Provider
+  std::string contrasena;  // Password
+  std::string usuario;     // User ID
+  std::string catalogo;    // Initial Catalog: the database
+  std::string origen;      // Data Source: the server, or the folder of the embedded databases
+};
+
+// Keys are matched without regard to case, values are trimmed of surrounding
+// blanks, keys this layer does not use are skipped, the last of a repeated key
+// counts. A piece without "=" is an Error.
+CadenaConexion LeeCadenaConexion(std::string_view cadena);
+
+}  // namespace quorvex::db

@@ -31,6 +31,11 @@ void AcortaEmpresaComercialPro(std::string& empresa) {
 std::mutex gMutexEnganches;
 EnganchesToken gEnganches;
 
+EnganchesToken Enganches() {
+  std::lock_guard lock(gMutexEnganches);
+  return gEnganches;
+}
+
 }  // namespace
 
 TextoToken LeeTextoToken(std::string_view pValue) {
@@ -86,20 +91,32 @@ void FijaEnganchesToken(EnganchesToken enganches) {
   gEnganches = std::move(enganches);
 }
 
+void RegistraToken() {
+  const std::string token = TokenAcceso::Global().token1();
+  const EnganchesToken enganches = Enganches();
+  if (token.empty() || !enganches.registra) return;
+  try {
+    enganches.registra(token);
+  } catch (const std::exception& e) {
+    // The token stays in force; the next tick registers again.
+    Bitacora(std::string("Error al registrar el token: ") + e.what());
+  }
+}
+
 void TimerTokenTimer() {
   TokenAcceso::Global().Rota();
   try {
     if (LeeDatoRegestry("RutaToken").empty()) GuardaDatoRegestry("RutaToken", kRutaTokenFija);
-    EnganchesToken enganches;
-    {
-      std::lock_guard lock(gMutexEnganches);
-      enganches = gEnganches;
-    }
-    if (enganches.registra) enganches.registra(TokenAcceso::Global().token1());
-    if (enganches.mantenSDK) enganches.mantenSDK();
   } catch (const std::exception& e) {
-    // The new token stays in force; the next tick registers again.
-    Bitacora(std::string("Error al registrar el token: ") + e.what());
+    Bitacora(std::string("Error al guardar RutaToken: ") + e.what());
+  }
+  RegistraToken();
+  const EnganchesToken enganches = Enganches();
+  if (!enganches.mantenSDK) return;
+  try {
+    enganches.mantenSDK();
+  } catch (const std::exception& e) {
+    Bitacora(std::string("Error al mantener el SDK: ") + e.what());
   }
 }
 

@@ -50,6 +50,10 @@ struct EnganchesToken {
 };
 void FijaEnganchesToken(EnganchesToken enganches);
 
+// Registers the current token, when there is one, through the installed
+// registration; a failure is logged and the token stays in force.
+void RegistraToken();
+
 // The timer's tick: rotation, the service address default, registration and
 // keep-alive. Failures end the tick; the new token stays in force.
 void TimerTokenTimer();

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <utility>
 
+#include "db/DialectoSqlite.h"
+#include "db/FuncionesSql.h"
+
 namespace quorvex::db {
 namespace {
 
@@ -191,21 +194,29 @@ ConexionSqlite::ConexionSqlite(const std::string& archivo) {
   }
   sqlite3_busy_timeout(db_, kEsperaBloqueoMs);
   sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
+  try {
+    RegistraFuncionesTSql(db_);
+  } catch (...) {
+    sqlite3_close(db_);
+    throw;
+  }
 }
 
 // close_v2 defers the close while statements of this connection are alive.
 ConexionSqlite::~ConexionSqlite() { sqlite3_close_v2(db_); }
 
 std::unique_ptr<Sentencia> ConexionSqlite::Prepara(std::string_view sql) {
+  // The statements are T-SQL; the original text stays for messages.
+  const std::string traducida = TraduceTSqlASqlite(sql);
   sqlite3_stmt* sentencia = nullptr;
   const char* resto = nullptr;
-  if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &sentencia, &resto) != SQLITE_OK)
+  if (sqlite3_prepare_v2(db_, traducida.data(), static_cast<int>(traducida.size()), &sentencia, &resto) != SQLITE_OK)
     Falla(db_);
   if (sentencia == nullptr) throw Error("La sentencia está vacía");
   auto preparada = std::make_unique<SentenciaSqlite>(sentencia, std::string(sql));
   // What follows may only be blanks, semicolons and comments, which prepare
   // to no statement.
-  const char* fin = sql.data() + sql.size();
+  const char* fin = traducida.data() + traducida.size();
   sqlite3_stmt* otra = nullptr;
   const int rc = sqlite3_prepare_v2(db_, resto, static_cast<int>(fin - resto), &otra, nullptr);
   sqlite3_finalize(otra);

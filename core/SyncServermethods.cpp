@@ -53,6 +53,8 @@ void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int 
   }
   if (ADOConnectionMirant_ && candidata == cadenaConexion_) return;
   ADOConnectionMirant_.reset();
+  // Read once per database, not once per instance: a session may change company.
+  versionBaseDatos_.reset();
   cadenaConexion_ = candidata;
   try {
     ADOConnectionMirant_ = db::AbreConexion(candidata);

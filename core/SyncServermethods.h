@@ -5,11 +5,17 @@
 // set by a call's token check belong to that call alone.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "core/Filtros.h"
 #include "db/Conexion.h"
+#include "db/ConjuntoDatos.h"
 
 namespace quorvex {
+
+// A data set result; null means no data set.
+using DataSet = std::unique_ptr<db::ConjuntoDatos>;
 
 class TServerMethodsSync {
  public:
@@ -25,6 +31,59 @@ class TServerMethodsSync {
   std::string ValidaIP(const std::string& Token, const std::string& pValue);
   bool TerminaAplicacion(const std::string& Token);
 
+  // Generic SQL services.
+  DataSet DameConsultaSQL(const std::string& Token, const std::string& pConsulta, const std::string& pGUIDDSL);
+  DataSet GetEmpresasComercialPremium(const std::string& Token);
+  DataSet GetGUIDDSLComercialPremium(const std::string& Token);
+  DataSet GetEmpresasContabilidadyBancos(const std::string& Token);
+  DataSet GetGUIDDSLContabilidadyBancos(const std::string& Token);
+  DataSet GetEmpresasNomina(const std::string& Token);
+
+  // Customers and suppliers (queries/Clientes.cpp).
+  DataSet GetClientesCompleto(const std::string& Token, const std::string& RFC, const std::string& IDCliente,
+                              const std::string& NCliente, const std::string& Razon);
+  DataSet GetProveedoresCompleto(const std::string& Token, const std::string& RFC, const std::string& IDCliente,
+                                 const std::string& NCliente);
+
+  // Products, units and characteristics (queries/Productos.cpp).
+  DataSet GetProductos(const std::string& Token, const std::string& IDProducto, const std::string& Codigo,
+                       const std::string& Nombre, const std::string& CTIPOPRODUCTO);
+  DataSet GetUnidadesMedidaPeso(const std::string& Token);
+  DataSet GetConversionesUnidad(const std::string& Token);
+  DataSet GetCaracteristicasProducto(const std::string& Token, const std::string& IDProducto,
+                                     const std::string& Codigo, const std::string& Nombre);
+  DataSet GetCaracteristicas(const std::string& Token, const std::string& Nombre);
+  DataSet GetCaracteristicasValores(const std::string& Token, const std::string& pIDPADRECARACTERISTICA,
+                                    const std::string& pIDVALORCARACTERISTICA,
+                                    const std::string& pVALORCARACTERISTICA);
+
+  // Stock (queries/Existencias.cpp).
+  DataSet GetExitenciaProducto(const std::string& Token, const std::string& CIDPRODUCTO,
+                               const std::string& CIDALMACEN, const std::string& CCODIGOPRODUCTO,
+                               const std::string& ccodaltern);
+  DataSet GetExitenciaPaquete(const std::string& Token, const std::string& CIDPRODUCTO,
+                              const std::string& CIDALMACEN, const std::string& CCODIGOPRODUCTO,
+                              const std::string& ccodaltern);
+  DataSet GetExitenciaProductoCapa(const std::string& Token, const std::string& CIDPRODUCTO,
+                                   const std::string& CIDALMACEN, const std::string& CCODIGOPRODUCTO,
+                                   const std::string& CNUMEROLOTE, const std::string& CPEDIMENTO,
+                                   const std::string& CNUMEROSERIE, const std::string& cidcapa,
+                                   const std::string& CIDSERIE);
+  DataSet GetExitenciaCaracteristica(const std::string& Token, const std::string& CIDPRODUCTO,
+                                     const std::string& CIDALMACEN, const std::string& CCODIGOPRODUCTO,
+                                     const std::string& ccodaltern, const std::string& CIDCaracteristica,
+                                     const std::string& pCIDVALORCARACTERISTICA1,
+                                     const std::string& pCIDVALORCARACTERISTICA2,
+                                     const std::string& pCIDVALORCARACTERISTICA3);
+
+  // Agents, warehouses, folios and concepts (queries/Referencias.cpp).
+  DataSet GetAgentes(const std::string& Token);
+  DataSet GetAlmacenes(const std::string& Token);
+  std::int32_t GetSiguienteFolio(const std::string& Token, std::int32_t pCIDCONCEPTODOCUMENTO,
+                                 const std::string& pCSERIE);
+  DataSet DameIdTipoDocumentos(const std::string& Token, const std::string& pIdsDocumentoModelo,
+                               const std::string& pIdDocumentoModelo, const std::string& pCIDCONCEPTODOCUMENTO);
+
   // What the last token check of this instance set up.
   int TipoSistema() const { return tipoSistema_; }
   const std::string& NEmpresa() const { return nEmpresa_; }
@@ -36,7 +95,24 @@ class TServerMethodsSync {
  private:
   void ApuntaStringConeccion(const std::string& vEmpresa, int pTipoSistema);
 
+  // Runs a SELECT (double quotes become single quotes) with the filters'
+  // values bound; a failure is logged and answered with the one-row "Error"
+  // data set.
+  DataSet EjecutaConsulta(const std::string& vConsulta, const Filtros& filtros = Filtros());
+  // Runs a statement without rows; false, logged, on failure.
+  bool EjecutaQuery(const std::string& sentencia);
+  // Runs a prepared statement whose parameters are already bound; false, logged, on failure.
+  bool EjecutaSentencia(db::Sentencia& sentencia);
+  // The list of companies of a product family's general database.
+  DataSet ListaEmpresas(const std::string& Token, const char* baseGeneral, const char* consulta);
+
+  // admParametros.CVERSIONACTUAL, read once per instance (queries/Clientes.cpp).
+  int VersionBaseDatos();
+
   int tipoSistema_ = 2;
+  std::optional<int> versionBaseDatos_;
+  // Never assigned: the Comercial Pro warehouse listing reads it as 0.
+  std::int32_t numeroEntidad_ = 0;
   std::string nEmpresa_;
   std::string directorioEmpresa_;
   std::unique_ptr<db::Conexion> ADOConnectionMirant_;

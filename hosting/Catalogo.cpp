@@ -16,6 +16,12 @@ constexpr auto F = TipoParametro::FechaHora;
 
 const std::string& Txt(std::span<const Argumento> a, std::size_t i) { return std::get<std::string>(a[i]); }
 
+// A data set method whose only argument is the token text.
+MetodoRemoto ConToken(std::string_view nombre, DataSet (TServerMethodsSync::*metodo)(const std::string&)) {
+  return {nombre, {{"Token", T}}, TipoResultado::ConjuntoDatos,
+          [metodo](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado { return (m.*metodo)(Txt(a, 0)); }};
+}
+
 // A method that is declared but whose behaviour is not built yet.
 MetodoRemoto Pendiente(std::string_view nombre, std::vector<Parametro> parametros, TipoResultado resultado) {
   return {nombre, std::move(parametros), resultado, {}};
@@ -120,7 +126,10 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
   c.push_back(Pendiente("LlamaTimbradoComercial",
                         {{"Token", T}, {"pCodigoConcepto", T}, {"pSerie", T}, {"pFolio", T}}, R::Booleano));
   c.push_back(Pendiente("GetAlmacenes", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("DameConsultaSQL", {{"Token", T}, {"pConsulta", T}, {"pGUIDDSL", T}}, R::ConjuntoDatos));
+  c.push_back({"DameConsultaSQL", {{"Token", T}, {"pConsulta", T}, {"pGUIDDSL", T}}, R::ConjuntoDatos,
+               [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado {
+                 return m.DameConsultaSQL(Txt(a, 0), Txt(a, 1), Txt(a, 2));
+               }});
   c.push_back(Pendiente("GetAgentes", soloToken, R::ConjuntoDatos));
   c.push_back(Pendiente("GetClientesCompleto",
                         {{"Token", T}, {"RFC", T}, {"IDCliente", T}, {"NCliente", T}, {"Razon", T}},
@@ -140,11 +149,11 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
                          {"pVALORCARACTERISTICA", T}},
                         R::ConjuntoDatos));
   c.push_back(Pendiente("GetSiguienteFolio", {{"Token", T}, {"pCIDCONCEPTODOCUMENTO", I}, {"pCSERIE", T}}, R::Entero));
-  c.push_back(Pendiente("GetEmpresasComercialPremium", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetGUIDDSLComercialPremium", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetEmpresasContabilidadyBancos", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetGUIDDSLContabilidadyBancos", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetEmpresasNomina", soloToken, R::ConjuntoDatos));
+  c.push_back(ConToken("GetEmpresasComercialPremium", &TServerMethodsSync::GetEmpresasComercialPremium));
+  c.push_back(ConToken("GetGUIDDSLComercialPremium", &TServerMethodsSync::GetGUIDDSLComercialPremium));
+  c.push_back(ConToken("GetEmpresasContabilidadyBancos", &TServerMethodsSync::GetEmpresasContabilidadyBancos));
+  c.push_back(ConToken("GetGUIDDSLContabilidadyBancos", &TServerMethodsSync::GetGUIDDSLContabilidadyBancos));
+  c.push_back(ConToken("GetEmpresasNomina", &TServerMethodsSync::GetEmpresasNomina));
   c.push_back({"ValidaToken", {{"pValue", T}}, R::Booleano,
                [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado { return m.ValidaToken(Txt(a, 0)); }});
   c.push_back({"VersionSync", soloToken, R::Entero,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -14,6 +15,9 @@ struct CasoTexto {
   int tipo;
   std::string empresa;
 };
+
+// Readable test names, stable from build to build.
+void PrintTo(const CasoTexto& c, std::ostream* os) { *os << '"' << c.texto << '"'; }
 
 class LecturaTextoToken : public ::testing::TestWithParam<CasoTexto> {};
 

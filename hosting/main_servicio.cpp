@@ -1,7 +1,6 @@
 // servidorquorvex: the service build. Serves HTTPS in the foreground until
 // SIGTERM or SIGINT; subcommands manage the installation.
 #include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <exception>
@@ -13,6 +12,7 @@
 #include "core/Bitacora.h"
 #include "core/Programa.h"
 #include "hosting/ComandoConfig.h"
+#include "hosting/ComandoDemo.h"
 #include "hosting/FormConsola.h"
 #include "hosting/Plantillas.h"
 
@@ -24,15 +24,6 @@ std::filesystem::path DirectorioEjecutable() {
   return error ? std::filesystem::current_path() : exe.parent_path();
 }
 
-// A thousand keep-alive connections need more descriptors than the usual soft limit.
-void ElevaLimiteDescriptores() {
-  rlimit limite{};
-  if (getrlimit(RLIMIT_NOFILE, &limite) == 0 && limite.rlim_cur < limite.rlim_max) {
-    limite.rlim_cur = limite.rlim_max;
-    setrlimit(RLIMIT_NOFILE, &limite);
-  }
-}
-
 int Sirve() {
   // Blocked before any thread starts, so that only sigwait below receives them.
   sigset_t senales;
@@ -41,7 +32,6 @@ int Sirve() {
   sigaddset(&senales, SIGINT);
   pthread_sigmask(SIG_BLOCK, &senales, nullptr);
   quorvex::FijaTerminacion([] { kill(getpid(), SIGTERM); });
-  ElevaLimiteDescriptores();
   quorvex::InstalaPlantillas(quorvex::DirectorioPrograma());
 
   try {
@@ -74,6 +64,8 @@ int main(int argc, char** argv) {
   if (argumentos.empty()) return Sirve();
   if (argumentos[0] == "config")
     return quorvex::ComandoConfig({argumentos.begin() + 1, argumentos.end()}, std::cout, std::cerr);
-  std::cerr << "uso: servidorquorvex [--home DIR] [config ...]\n";
+  if (argumentos[0] == "demo" && argumentos.size() == 1)
+    return quorvex::ComandoDemo(quorvex::DirectorioPrograma(), std::cout, std::cerr);
+  std::cerr << "uso: servidorquorvex [--home DIR] [config ... | demo]\n";
   return 2;
 }

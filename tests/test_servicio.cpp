@@ -60,6 +60,22 @@ TEST_F(Servicio, UsoIncorrectoTerminaConError) {
     EXPECT_NE(Ejecuta(Home() + mal).estado, 0) << mal;
 }
 
+TEST_F(Servicio, DemoPreparaUnaInstalacionCompletaSinPisarElPuerto) {
+  GuardaDatoRegestry("Puerto", "9443");
+  ASSERT_EQ(Ejecuta(Home() + "demo").estado, 0);
+  const auto datos = directorio_.Ruta() / "datos";
+  for (const char* base : {"adDemo", "apDemo", "sapDemo", "proDemo", "CompacWAdmin", "GeneralesSQL", "nomGenerales"})
+    EXPECT_TRUE(std::filesystem::exists(datos / (std::string(base) + ".db"))) << base;
+  EXPECT_TRUE(std::filesystem::exists(directorio_.Ruta() / kArchivoCertificado));
+  EXPECT_EQ(LeeDatoRegestry("Provider"), "SQLite");
+  EXPECT_EQ(LeeDatoRegestry("ServidorDB"), datos.string());
+  EXPECT_EQ(LeeDatoRegestry("Puerto"), "9443");
+
+  const auto certificado = std::filesystem::last_write_time(directorio_.Ruta() / kArchivoCertificado);
+  EXPECT_EQ(Ejecuta(Home() + "demo").estado, 0) << "a second run keeps what is there";
+  EXPECT_EQ(std::filesystem::last_write_time(directorio_.Ruta() / kArchivoCertificado), certificado);
+}
+
 TEST_F(Servicio, SinCertificadoNoArrancaYLoDice) {
   const Salida s = Ejecuta(Home());
   EXPECT_NE(s.estado, 0);

@@ -25,12 +25,6 @@ DataSet TablaError(const std::string& mensaje) {
 
 std::string ConComillasSimples(const std::string& texto) { return Sustituye("\"", "'", texto); }
 
-db::Sentencia& Prepara(db::Conexion* conexion, const std::string& texto, std::unique_ptr<db::Sentencia>& dueno) {
-  if (conexion == nullptr) throw db::Error("No hay conexión con la base de datos de la empresa");
-  dueno = conexion->Prepara(texto);
-  return *dueno;
-}
-
 }  // namespace
 
 DataSet TServerMethodsSync::EjecutaConsulta(const std::string& vConsulta, const Filtros& filtros) {
@@ -38,8 +32,7 @@ DataSet TServerMethodsSync::EjecutaConsulta(const std::string& vConsulta, const 
   const std::string texto = ConComillasSimples(vConsulta);
   try {
     if (!filtros.Error().empty()) throw db::Error(filtros.Error());
-    std::unique_ptr<db::Sentencia> sentencia;
-    Prepara(ConexionEmpresa(), texto, sentencia);
+    std::unique_ptr<db::Sentencia> sentencia = Prepara(texto);
     for (const auto& [nombre, valor] : filtros.Valores()) sentencia->Asigna(nombre, valor);
     return std::make_unique<db::ConjuntoDatos>(std::move(sentencia));
   } catch (const std::exception& e) {
@@ -52,8 +45,7 @@ DataSet TServerMethodsSync::EjecutaConsulta(const std::string& vConsulta, const 
 bool TServerMethodsSync::EjecutaQuery(const std::string& sentencia) {
   const std::string texto = ConComillasSimples(sentencia);
   try {
-    std::unique_ptr<db::Sentencia> preparada;
-    Prepara(ConexionEmpresa(), texto, preparada).Ejecuta();
+    Prepara(texto)->Ejecuta();
     return true;
   } catch (const std::exception& e) {
     Bitacora(std::string(e.what()) + " " + texto);

@@ -63,6 +63,11 @@ void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int 
   }
 }
 
+std::unique_ptr<db::Sentencia> TServerMethodsSync::Prepara(std::string_view sql) {
+  if (!ADOConnectionMirant_) throw db::Error("No hay conexión con la base de datos de la empresa");
+  return ADOConnectionMirant_->Prepara(sql);
+}
+
 bool TServerMethodsSync::ValidaToken(const std::string& pValue) {
   EsperaDescongelado();
   TextoToken texto = LeeTextoToken(pValue);

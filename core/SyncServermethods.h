@@ -91,6 +91,8 @@ class TServerMethodsSync {
   // The company connection; nullptr while it is closed.
   db::Conexion* ConexionEmpresa() { return ADOConnectionMirant_.get(); }
   const std::string& CadenaConexion() const { return cadenaConexion_; }
+  // Prepares a statement on the company connection; db::Error while it is closed.
+  std::unique_ptr<db::Sentencia> Prepara(std::string_view sql);
 
  private:
   void ApuntaStringConeccion(const std::string& vEmpresa, int pTipoSistema);

@@ -1,6 +1,7 @@
 #include "hosting/Catalogo.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/SyncServermethods.h"
 
@@ -14,12 +15,22 @@ constexpr auto D = TipoParametro::Doble;
 constexpr auto B = TipoParametro::Booleano;
 constexpr auto F = TipoParametro::FechaHora;
 
-const std::string& Txt(std::span<const Argumento> a, std::size_t i) { return std::get<std::string>(a[i]); }
+// A method bound to the member that does it; each converted argument is
+// handed over as the member's parameter type.
+template <typename R, typename... Params>
+MetodoRemoto Enlaza(std::string_view nombre, std::vector<Parametro> parametros, TipoResultado resultado,
+                    R (TServerMethodsSync::*metodo)(Params...)) {
+  return {nombre, std::move(parametros), resultado,
+          [metodo](TServerMethodsSync& m, [[maybe_unused]] std::span<const Argumento> a) -> Resultado {
+            return [&]<std::size_t... I>(std::index_sequence<I...>) {
+              return Resultado((m.*metodo)(std::get<std::remove_cvref_t<Params>>(a[I])...));
+            }(std::index_sequence_for<Params...>{});
+          }};
+}
 
 // A data set method whose only argument is the token text.
 MetodoRemoto ConToken(std::string_view nombre, DataSet (TServerMethodsSync::*metodo)(const std::string&)) {
-  return {nombre, {{"Token", T}}, TipoResultado::ConjuntoDatos,
-          [metodo](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado { return (m.*metodo)(Txt(a, 0)); }};
+  return Enlaza(nombre, {{"Token", T}}, TipoResultado::ConjuntoDatos, metodo);
 }
 
 // A method that is declared but whose behaviour is not built yet.
@@ -78,10 +89,10 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
                                               {"pCIDVALORCARACTERISTICA2", T}, {"pCIDVALORCARACTERISTICA3", T}}),
                         R::ConjuntoDatos));
   c.push_back(Pendiente("ValidaCreditoCliente", {{"Token", T}, {"pIdcliente", T}}, R::ConjuntoDatos));
-  c.push_back(Pendiente("DameIdTipoDocumentos",
-                        {{"Token", T}, {"pIdsDocumentoModelo", T}, {"pIdDocumentoModelo", T},
-                         {"pCIDCONCEPTODOCUMENTO", T}},
-                        R::ConjuntoDatos));
+  c.push_back(Enlaza("DameIdTipoDocumentos",
+                     {{"Token", T}, {"pIdsDocumentoModelo", T}, {"pIdDocumentoModelo", T},
+                      {"pCIDCONCEPTODOCUMENTO", T}},
+                     R::ConjuntoDatos, &TServerMethodsSync::DameIdTipoDocumentos));
   c.push_back(Pendiente("AgregaPago",
                         {{"Token", T}, {"AFOLIO", D}, {"ANUMMONEDA", I}, {"ATIPOCAMBIO", D}, {"AIMPORTE", D},
                          {"ACODCONCEPTO", T}, {"ASERIE", T}, {"AFECHA", F}, {"ACODIGOCTEPROV", T},
@@ -125,45 +136,39 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
   c.push_back(Pendiente("ModificaDomicilio", mas(domicilio, {{"pIDDomicilio", I}}), R::Entero));
   c.push_back(Pendiente("LlamaTimbradoComercial",
                         {{"Token", T}, {"pCodigoConcepto", T}, {"pSerie", T}, {"pFolio", T}}, R::Booleano));
-  c.push_back(Pendiente("GetAlmacenes", soloToken, R::ConjuntoDatos));
-  c.push_back({"DameConsultaSQL", {{"Token", T}, {"pConsulta", T}, {"pGUIDDSL", T}}, R::ConjuntoDatos,
-               [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado {
-                 return m.DameConsultaSQL(Txt(a, 0), Txt(a, 1), Txt(a, 2));
-               }});
-  c.push_back(Pendiente("GetAgentes", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetClientesCompleto",
-                        {{"Token", T}, {"RFC", T}, {"IDCliente", T}, {"NCliente", T}, {"Razon", T}},
-                        R::ConjuntoDatos));
-  c.push_back(Pendiente("GetProveedoresCompleto", {{"Token", T}, {"RFC", T}, {"IDCliente", T}, {"NCliente", T}},
-                        R::ConjuntoDatos));
-  c.push_back(Pendiente("GetProductos",
-                        {{"Token", T}, {"IDProducto", T}, {"Codigo", T}, {"Nombre", T}, {"CTIPOPRODUCTO", T}},
-                        R::ConjuntoDatos));
-  c.push_back(Pendiente("GetUnidadesMedidaPeso", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetConversionesUnidad", soloToken, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetCaracteristicasProducto", {{"Token", T}, {"IDProducto", T}, {"Codigo", T}, {"Nombre", T}},
-                        R::ConjuntoDatos));
-  c.push_back(Pendiente("GetCaracteristicas", {{"Token", T}, {"Nombre", T}}, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetCaracteristicasValores",
-                        {{"Token", T}, {"pIDPADRECARACTERISTICA", T}, {"pIDVALORCARACTERISTICA", T},
-                         {"pVALORCARACTERISTICA", T}},
-                        R::ConjuntoDatos));
-  c.push_back(Pendiente("GetSiguienteFolio", {{"Token", T}, {"pCIDCONCEPTODOCUMENTO", I}, {"pCSERIE", T}}, R::Entero));
+  c.push_back(ConToken("GetAlmacenes", &TServerMethodsSync::GetAlmacenes));
+  c.push_back(Enlaza("DameConsultaSQL", {{"Token", T}, {"pConsulta", T}, {"pGUIDDSL", T}}, R::ConjuntoDatos,
+                       &TServerMethodsSync::DameConsultaSQL));
+  c.push_back(ConToken("GetAgentes", &TServerMethodsSync::GetAgentes));
+  c.push_back(Enlaza("GetClientesCompleto",
+                     {{"Token", T}, {"RFC", T}, {"IDCliente", T}, {"NCliente", T}, {"Razon", T}},
+                     R::ConjuntoDatos, &TServerMethodsSync::GetClientesCompleto));
+  c.push_back(Enlaza("GetProveedoresCompleto", {{"Token", T}, {"RFC", T}, {"IDCliente", T}, {"NCliente", T}},
+                     R::ConjuntoDatos, &TServerMethodsSync::GetProveedoresCompleto));
+  c.push_back(Enlaza("GetProductos",
+                       {{"Token", T}, {"IDProducto", T}, {"Codigo", T}, {"Nombre", T}, {"CTIPOPRODUCTO", T}},
+                       R::ConjuntoDatos, &TServerMethodsSync::GetProductos));
+  c.push_back(ConToken("GetUnidadesMedidaPeso", &TServerMethodsSync::GetUnidadesMedidaPeso));
+  c.push_back(ConToken("GetConversionesUnidad", &TServerMethodsSync::GetConversionesUnidad));
+  c.push_back(Enlaza("GetCaracteristicasProducto", {{"Token", T}, {"IDProducto", T}, {"Codigo", T}, {"Nombre", T}},
+                       R::ConjuntoDatos, &TServerMethodsSync::GetCaracteristicasProducto));
+  c.push_back(Enlaza("GetCaracteristicas", {{"Token", T}, {"Nombre", T}}, R::ConjuntoDatos,
+                       &TServerMethodsSync::GetCaracteristicas));
+  c.push_back(Enlaza("GetCaracteristicasValores",
+                       {{"Token", T}, {"pIDPADRECARACTERISTICA", T}, {"pIDVALORCARACTERISTICA", T},
+                        {"pVALORCARACTERISTICA", T}},
+                       R::ConjuntoDatos, &TServerMethodsSync::GetCaracteristicasValores));
+  c.push_back(Enlaza("GetSiguienteFolio", {{"Token", T}, {"pCIDCONCEPTODOCUMENTO", I}, {"pCSERIE", T}}, R::Entero,
+                     &TServerMethodsSync::GetSiguienteFolio));
   c.push_back(ConToken("GetEmpresasComercialPremium", &TServerMethodsSync::GetEmpresasComercialPremium));
   c.push_back(ConToken("GetGUIDDSLComercialPremium", &TServerMethodsSync::GetGUIDDSLComercialPremium));
   c.push_back(ConToken("GetEmpresasContabilidadyBancos", &TServerMethodsSync::GetEmpresasContabilidadyBancos));
   c.push_back(ConToken("GetGUIDDSLContabilidadyBancos", &TServerMethodsSync::GetGUIDDSLContabilidadyBancos));
   c.push_back(ConToken("GetEmpresasNomina", &TServerMethodsSync::GetEmpresasNomina));
-  c.push_back({"ValidaToken", {{"pValue", T}}, R::Booleano,
-               [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado { return m.ValidaToken(Txt(a, 0)); }});
-  c.push_back({"VersionSync", soloToken, R::Entero,
-               [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado { return m.VersionSync(Txt(a, 0)); }});
-  c.push_back({"DameToken", {}, R::Texto,
-               [](TServerMethodsSync& m, std::span<const Argumento>) -> Resultado { return m.DameToken(); }});
-  c.push_back({"ValidaIP", {{"Token", T}, {"pValue", T}}, R::Texto,
-               [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado {
-                 return m.ValidaIP(Txt(a, 0), Txt(a, 1));
-               }});
+  c.push_back(Enlaza("ValidaToken", {{"pValue", T}}, R::Booleano, &TServerMethodsSync::ValidaToken));
+  c.push_back(Enlaza("VersionSync", soloToken, R::Entero, &TServerMethodsSync::VersionSync));
+  c.push_back(Enlaza("DameToken", {}, R::Texto, &TServerMethodsSync::DameToken));
+  c.push_back(Enlaza("ValidaIP", {{"Token", T}, {"pValue", T}}, R::Texto, &TServerMethodsSync::ValidaIP));
   c.push_back(Pendiente("InsertaUUID", {{"Token", T}, {"pIdDocumento", I}, {"pUUID", T}, {"pFechaTimbrado", F}},
                         R::Entero));
   c.push_back(Pendiente("InsertaUUIDTotal",
@@ -173,10 +178,7 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
                         {{"Token", T}, {"pIdDocumento", I}, {"pUUID", T}, {"pXML", T}, {"pFechaTimbrado", F},
                          {"ptotal", D}},
                         R::Entero));
-  c.push_back({"TerminaAplicacion", soloToken, R::Booleano,
-               [](TServerMethodsSync& m, std::span<const Argumento> a) -> Resultado {
-                 return m.TerminaAplicacion(Txt(a, 0));
-               }});
+  c.push_back(Enlaza("TerminaAplicacion", soloToken, R::Booleano, &TServerMethodsSync::TerminaAplicacion));
   return c;
 }
 

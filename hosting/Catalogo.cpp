@@ -78,16 +78,18 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
   c.push_back(Pendiente("CancelaDocumento",
                         {{"Token", T}, {"pIdDocumento", I}, {"pCCANCELADO", I}, {"pPassCertificado", T}}, R::Entero));
   c.push_back(Pendiente("EliminaDocumento", {{"Token", T}, {"pIdDocumento", I}}, R::Booleano));
-  c.push_back(Pendiente("GetExitenciaProducto", productoAlmacen, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetExitenciaPaquete", productoAlmacen, R::ConjuntoDatos));
-  c.push_back(Pendiente("GetExitenciaProductoCapa",
-                        {{"Token", T}, {"CIDPRODUCTO", T}, {"CIDALMACEN", T}, {"CCODIGOPRODUCTO", T},
-                         {"CNUMEROLOTE", T}, {"CPEDIMENTO", T}, {"CNUMEROSERIE", T}, {"cidcapa", T}, {"CIDSERIE", T}},
-                        R::ConjuntoDatos));
-  c.push_back(Pendiente("GetExitenciaCaracteristica",
-                        mas(productoAlmacen, {{"CIDCaracteristica", T}, {"pCIDVALORCARACTERISTICA1", T},
-                                              {"pCIDVALORCARACTERISTICA2", T}, {"pCIDVALORCARACTERISTICA3", T}}),
-                        R::ConjuntoDatos));
+  c.push_back(Enlaza("GetExitenciaProducto", productoAlmacen, R::ConjuntoDatos,
+                     &TServerMethodsSync::GetExitenciaProducto));
+  c.push_back(Enlaza("GetExitenciaPaquete", productoAlmacen, R::ConjuntoDatos,
+                     &TServerMethodsSync::GetExitenciaPaquete));
+  c.push_back(Enlaza("GetExitenciaProductoCapa",
+                     {{"Token", T}, {"CIDPRODUCTO", T}, {"CIDALMACEN", T}, {"CCODIGOPRODUCTO", T},
+                      {"CNUMEROLOTE", T}, {"CPEDIMENTO", T}, {"CNUMEROSERIE", T}, {"cidcapa", T}, {"CIDSERIE", T}},
+                     R::ConjuntoDatos, &TServerMethodsSync::GetExitenciaProductoCapa));
+  c.push_back(Enlaza("GetExitenciaCaracteristica",
+                     mas(productoAlmacen, {{"CIDCaracteristica", T}, {"pCIDVALORCARACTERISTICA1", T},
+                                           {"pCIDVALORCARACTERISTICA2", T}, {"pCIDVALORCARACTERISTICA3", T}}),
+                     R::ConjuntoDatos, &TServerMethodsSync::GetExitenciaCaracteristica));
   c.push_back(Pendiente("ValidaCreditoCliente", {{"Token", T}, {"pIdcliente", T}}, R::ConjuntoDatos));
   c.push_back(Enlaza("DameIdTipoDocumentos",
                      {{"Token", T}, {"pIdsDocumentoModelo", T}, {"pIdDocumentoModelo", T},

@@ -1,45 +1,21 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/Registro.h"
-#include "core/SyncServermethods.h"
-#include "core/Token.h"
-#include "db/Esquemas.h"
-#include "tests/DirectorioTemporal.h"
+#include "tests/BaseEmpresaPrueba.h"
 
 namespace quorvex {
 namespace {
 
-// Every row of a data set as texts, "NULL" for a null value.
-std::vector<std::vector<std::string>> Filas(const DataSet& datos) {
-  std::vector<std::vector<std::string>> filas;
-  db::Cursor& c = datos->Filas();
-  while (c.Siguiente()) {
-    auto& fila = filas.emplace_back();
-    for (int i = 0; i < static_cast<int>(c.Columnas().size()); ++i)
-      fila.push_back(c.Tipo(i) == db::TipoDato::Nulo ? "NULL" : std::string(c.Texto(i)));
-  }
-  return filas;
-}
+using pruebas::Filas;
+using pruebas::Nombres;
 
-std::vector<std::string> Nombres(const DataSet& datos) {
-  std::vector<std::string> nombres;
-  for (const auto& c : datos->Filas().Columnas()) nombres.push_back(c.nombre);
-  return nombres;
-}
-
-class ServiciosSql : public pruebas::ConDirectorioTemporal {
+class ServiciosSql : public pruebas::ConBaseEmpresa {
  protected:
   void SetUp() override {
-    TokenAcceso::Global().Fija("111111111", "222222222");
-    datos_ = directorio_.Ruta() / "datos";
-    std::filesystem::create_directory(datos_);
-    GuardaDatoRegestry("Provider", "SQLite");
-    GuardaDatoRegestry("ServidorDB", datos_.string());
+    ConBaseEmpresa::SetUp();
     Crea("adDemo", "comercial",
          "insert into admParametros (CIDEMPRESA, CGUIDDSL) values (1, 'GUID-AD');"
          "insert into admAgentes (CIDAGENTE, CCODIGOAGENTE, CNOMBREAGENTE) values (1, 'A/1', 'Ana O''Neil');");
@@ -51,17 +27,6 @@ class ServiciosSql : public pruebas::ConDirectorioTemporal {
          "insert into NOM10000 values (2, 'Sin datos', 'Vacia', '', 'G-2');");
   }
 
-  void Crea(const std::string& base, const char* esquema, const char* datos) {
-    const auto archivo = datos_ / (base + ".db");
-    db::CreaBaseDatos(archivo, esquema);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(archivo.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, datos, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-  }
-
-  std::filesystem::path datos_;
-  TServerMethodsSync m_;
   const std::string token_ = "1111111112adDemo";
 };
 

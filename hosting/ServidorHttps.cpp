@@ -91,6 +91,9 @@ struct ServidorHttps::Marcha {
         });
         return;
       }
+      // A streamed answer goes out as several writes; without this the later
+      // ones wait for the client's delayed acknowledgement (40 ms).
+      socket.set_option(tcp::no_delay(true), error);
       std::make_shared<ConexionHttps>(std::move(socket), tls, entorno)->Inicia();
       Acepta();
     });

@@ -48,6 +48,11 @@ class Conexion {
  public:
   virtual ~Conexion() = default;
   virtual std::unique_ptr<Sentencia> Prepara(std::string_view sql) = 0;
+  // A write transaction: once begun, no other connection writes the database
+  // until it is confirmed or rolled back. Not nested. Throw Error.
+  virtual void IniciaTransaccion() = 0;
+  virtual void ConfirmaTransaccion() = 0;
+  virtual void RevierteTransaccion() = 0;
 };
 
 // Opens the connection that an ADO-style connection string names

@@ -184,6 +184,9 @@ class SentenciaSqlite final : public Sentencia {
 
 ConexionSqlite::ConexionSqlite(const std::string& archivo) {
   const int rc = sqlite3_open_v2(archivo.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  // Before the first read: another session committing its transaction holds
+  // the file for a moment, and the read below must wait for it, not fail.
+  if (rc == SQLITE_OK) sqlite3_busy_timeout(db_, kEsperaBloqueoMs);
   // Opening is lazy: reading the schema proves the file is a database.
   if (rc != SQLITE_OK ||
       sqlite3_exec(db_, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -192,7 +195,6 @@ ConexionSqlite::ConexionSqlite(const std::string& archivo) {
     sqlite3_close(db_);
     throw Error(mensaje);
   }
-  sqlite3_busy_timeout(db_, kEsperaBloqueoMs);
   sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
   try {
     RegistraFuncionesTSql(db_);
@@ -223,6 +225,19 @@ std::unique_ptr<Sentencia> ConexionSqlite::Prepara(std::string_view sql) {
   if (rc != SQLITE_OK || otra != nullptr)
     throw Error("El texto contiene más de una sentencia: " + std::string(sql));
   return preparada;
+}
+
+void ConexionSqlite::Ejecuta(const char* sql) {
+  if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Falla(db_);
+}
+
+// IMMEDIATE takes the write lock at once: a transaction that reads a key and
+// then inserts cannot be overtaken by another writer in between.
+void ConexionSqlite::IniciaTransaccion() { Ejecuta("BEGIN IMMEDIATE"); }
+void ConexionSqlite::ConfirmaTransaccion() { Ejecuta("COMMIT"); }
+// After a failure SQLite may already have rolled back on its own.
+void ConexionSqlite::RevierteTransaccion() {
+  if (sqlite3_get_autocommit(db_) == 0) Ejecuta("ROLLBACK");
 }
 
 std::unique_ptr<Conexion> AbreSqlite(const std::string& carpeta, const std::string& base) {

@@ -21,8 +21,13 @@ class ConexionSqlite final : public Conexion {
 
   // One statement per text; a second one is an Error rather than ignored.
   std::unique_ptr<Sentencia> Prepara(std::string_view sql) override;
+  void IniciaTransaccion() override;
+  void ConfirmaTransaccion() override;
+  void RevierteTransaccion() override;
 
  private:
+  void Ejecuta(const char* sql);
+
   sqlite3* db_ = nullptr;
 };
 

@@ -14,6 +14,8 @@
 
 namespace quorvex {
 
+struct EncabezadoDocumento;
+
 // A data set result; null means no data set.
 using DataSet = std::unique_ptr<db::ConjuntoDatos>;
 
@@ -84,6 +86,11 @@ class TServerMethodsSync {
   DataSet DameIdTipoDocumentos(const std::string& Token, const std::string& pIdsDocumentoModelo,
                                const std::string& pIdDocumentoModelo, const std::string& pCIDCONCEPTODOCUMENTO);
 
+  // Document header (documents/Encabezado.cpp): the new CIDDOCUMENTO, or 0.
+  std::int32_t AgregaEncabezado(const std::string& Token, std::int32_t ID, const std::string& Datos);
+  std::int32_t AgregaEncabezadoValidaDuplicado(const std::string& Token, std::int32_t ID, const std::string& Datos,
+                                               bool pDuplicado);
+
   // What the last token check of this instance set up.
   int TipoSistema() const { return tipoSistema_; }
   const std::string& NEmpresa() const { return nEmpresa_; }
@@ -107,6 +114,13 @@ class TServerMethodsSync {
   bool EjecutaSentencia(db::Sentencia& sentencia);
   // The list of companies of a product family's general database.
   DataSet ListaEmpresas(const std::string& Token, const char* baseGeneral, const char* consulta);
+
+  // Document header (documents/Encabezado.cpp). AltaDoc checks for a
+  // duplicate and routes by system type; AltaDocumento writes the header.
+  std::int32_t AltaDoc(const EncabezadoDocumento& pEncabezado, bool pDuplicado);
+  std::int32_t ValidaDuplicadoEncabezado(const std::string& pTipo, const std::string& pCSERIEDOCUMENTO,
+                                         std::int32_t pCFOLIO, db::FechaHora pCFECHA);
+  std::int32_t AltaDocumento(const EncabezadoDocumento& pEncabezado);
 
   // admParametros.CVERSIONACTUAL, read once per instance (queries/Clientes.cpp).
   int VersionBaseDatos();

@@ -107,9 +107,10 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
   c.push_back(Pendiente("ActualizaMovimientoOrigen",
                         {{"Token", T}, {"Empresa", T}, {"pIDMovimiento", I}, {"pIdMovimientoOrigen", I}}, R::Entero));
   c.push_back(Pendiente("ActualizaPendientePedido", {{"Token", T}, {"Empresa", T}, {"pIdMovimiento", I}}, R::Entero));
-  c.push_back(Pendiente("AgregaEncabezado", {{"Token", T}, {"ID", I}, {"Datos", T}}, R::Entero));
-  c.push_back(Pendiente("AgregaEncabezadoValidaDuplicado",
-                        {{"Token", T}, {"ID", I}, {"Datos", T}, {"pDuplicado", B}}, R::Entero));
+  c.push_back(Enlaza("AgregaEncabezado", {{"Token", T}, {"ID", I}, {"Datos", T}}, R::Entero,
+                     &TServerMethodsSync::AgregaEncabezado));
+  c.push_back(Enlaza("AgregaEncabezadoValidaDuplicado", {{"Token", T}, {"ID", I}, {"Datos", T}, {"pDuplicado", B}},
+                     R::Entero, &TServerMethodsSync::AgregaEncabezadoValidaDuplicado));
   c.push_back(Pendiente("AgregaDetalle", detalle, R::Entero));
   c.push_back(Pendiente("AgregaDetalleValidaDuplicado", mas(detalle, {{"pDuplicado", B}}), R::Entero));
   c.push_back(Pendiente("AgregaDetalleUM",

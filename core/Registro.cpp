@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <span>
 
 #include "core/Bitacora.h"
 #include "core/Programa.h"
@@ -89,6 +90,20 @@ class Almacen {
     if (rc == SQLITE_ROW) return TextoColumna(lee_.get(), 0);
     if (rc != SQLITE_DONE) Falla();
     return {};
+  }
+
+  // Several values in one read transaction: the file is locked once.
+  std::vector<std::string> LeeVarios(std::span<const std::string> nombres) {
+    if (sqlite3_exec(base_.get(), "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) Falla();
+    std::vector<std::string> valores;
+    try {
+      for (const auto& nombre : nombres) valores.push_back(Lee(nombre));
+    } catch (...) {
+      sqlite3_exec(base_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+      throw;
+    }
+    if (sqlite3_exec(base_.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) Falla();
+    return valores;
   }
 
   void Guarda(const std::string& nombre, const std::string& valor) {
@@ -188,6 +203,10 @@ std::string LeeDatoRegestry(const std::string& pLlave, bool pPideDato) {
   // Callers that prompt read the value again; this call answers what it read.
   if (valor.empty() && pPideDato) PideDato(pLlave);
   return valor;
+}
+
+std::vector<std::string> LeeDatosRegestry(std::initializer_list<std::string> pLlaves) {
+  return ConAlmacen([&](Almacen& almacen) { return almacen.LeeVarios({pLlaves.begin(), pLlaves.end()}); });
 }
 
 void GuardaDatoRegestry(const std::string& pLlave, const std::string& pValor) {

@@ -4,6 +4,7 @@
 // administrator or by the other program is seen at once; safe for many threads
 // and for two processes.
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -27,6 +28,8 @@ class ErrorRegistro : public std::runtime_error {
 // the prompt is still what is returned. Without a handler, one log line names
 // the missing value.
 std::string LeeDatoRegestry(const std::string& pLlave, bool pPideDato = false);
+// Several values read at once, in the order named (one lock of the file).
+std::vector<std::string> LeeDatosRegestry(std::initializer_list<std::string> pLlaves);
 // Never logs: the log keeps its last line here while it holds its own lock.
 void GuardaDatoRegestry(const std::string& pLlave, const std::string& pValor);
 std::vector<std::pair<std::string, std::string>> ListaDatosRegestry();

@@ -37,9 +37,9 @@ void AseguraToken() {
 }  // namespace
 
 std::string CadenaConexionEmpresa(const std::string& vEmpresa) {
-  return "Provider=" + LeeDatoRegestry("Provider") + ";Persist Security Info=True;" +
-         "Password=" + Descifrar(LeeDatoRegestry("PasswordDB")) + ";" + "User ID=" + LeeDatoRegestry("UsuarioDB") +
-         ";" + "Initial Catalog=" + vEmpresa + ";" + "Data Source=" + LeeDatoRegestry("ServidorDB");
+  const auto v = LeeDatosRegestry({"Provider", "PasswordDB", "UsuarioDB", "ServidorDB"});
+  return "Provider=" + v[0] + ";Persist Security Info=True;" + "Password=" + Descifrar(v[1]) + ";" +
+         "User ID=" + v[2] + ";" + "Initial Catalog=" + vEmpresa + ";" + "Data Source=" + v[3];
 }
 
 TServerMethodsSync::TServerMethodsSync() = default;

@@ -50,6 +50,14 @@ TEST_F(Registro, ValorAusenteSeLeeVacio) {
   EXPECT_EQ(LeeDatoRegestry("ultimo error "), "");
 }
 
+TEST_F(Registro, VariosValoresDeUnaVezEnElOrdenPedido) {
+  GuardaDatoRegestry("Provider", "SQLite");
+  GuardaDatoRegestry("ServidorDB", "/datos");
+  EXPECT_EQ(LeeDatosRegestry({"ServidorDB", "Falta", "Provider"}), (std::vector<std::string>{"/datos", "", "SQLite"}));
+  GuardaDatoRegestry("Provider", "Otro");
+  EXPECT_EQ(LeeDatosRegestry({"Provider"}), std::vector<std::string>{"Otro"}) << "read afresh each time";
+}
+
 TEST_F(Registro, ListaTodoOrdenadoPorNombre) {
   const Datos datos = {{"b", "2"}, {"Z", "26"}, {"a ", "1b"}, {"a", "1"}, {"C", "3"}};
   for (const auto& [nombre, valor] : datos) GuardaDatoRegestry(nombre, valor);

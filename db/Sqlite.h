@@ -24,6 +24,7 @@ class ConexionSqlite final : public Conexion {
   void IniciaTransaccion() override;
   void ConfirmaTransaccion() override;
   void RevierteTransaccion() override;
+  void LiberaMemoria() override;
 
  private:
   void Ejecuta(const char* sql);

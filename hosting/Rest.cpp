@@ -2,6 +2,7 @@
 
 #include <rapidjson/document.h>
 
+#include "core/SyncServermethods.h"
 #include "hosting/ArgumentosRest.h"
 #include "hosting/ErrorRest.h"
 #include "hosting/Json.h"
@@ -125,7 +126,9 @@ Respuesta TransporteRest::Llama(const PeticionRest& peticion, std::string_view r
     Respuesta respuesta;
     {
       std::lock_guard turno(sesion.Turno());
-      respuesta = RespuestaResultado(metodo->invoca(sesion.Instancia(), argumentos), presupuesto_);
+      TServerMethodsSync& instancia = sesion.Instancia();
+      respuesta = RespuestaResultado(metodo->invoca(instancia, argumentos), presupuesto_);
+      if (db::Conexion* conexion = instancia.ConexionEmpresa()) conexion->LiberaMemoria();
     }
     if (peticion.verbo == http::verb::put) respuesta.http.result(http::status::created);
     return respuesta;

@@ -1,17 +1,31 @@
 #include "hosting/Json.h"
 
+#include <array>
+
 namespace quorvex {
 
 // Runs of characters that need no escape are copied whole: this is the hot
 // path of every data set. The escapes are the writer's own (\" \\ \b \f \n
 // \r \t, \u00XX for other control characters); UTF-8 passes through.
+namespace {
+
+// The bytes that a JSON string cannot hold as they are.
+constexpr std::array<bool, 256> kEscapa = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 0x20; ++c) t[c] = true;
+  t['"'] = t['\\'] = true;
+  return t;
+}();
+
+}  // namespace
+
 void AgregaTextoJson(std::string& destino, std::string_view texto) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   destino += '"';
   std::size_t corrida = 0;
   for (std::size_t i = 0; i < texto.size(); ++i) {
     const auto c = static_cast<unsigned char>(texto[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    if (!kEscapa[c]) continue;
     destino.append(texto.data() + corrida, i - corrida);
     corrida = i + 1;
     switch (c) {

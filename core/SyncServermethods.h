@@ -15,6 +15,7 @@
 namespace quorvex {
 
 struct EncabezadoDocumento;
+struct MovimientoDocumento;
 
 // A data set result; null means no data set.
 using DataSet = std::unique_ptr<db::ConjuntoDatos>;
@@ -91,6 +92,18 @@ class TServerMethodsSync {
   std::int32_t AgregaEncabezadoValidaDuplicado(const std::string& Token, std::int32_t ID, const std::string& Datos,
                                                bool pDuplicado);
 
+  // Document movements (documents/Detalle.cpp): the new CIDMOVIMIENTO, or 0.
+  std::int32_t AgregaDetalle(const std::string& Token, std::int32_t ID, std::int32_t pCIDDOCUMENTODE,
+                             std::int32_t pCMOVTOOCULTO, std::int32_t pCIDMOVTOOWNER, std::int32_t pCIDMOVTOORIGEN,
+                             const std::string& Datos);
+  std::int32_t AgregaDetalleValidaDuplicado(const std::string& Token, std::int32_t ID, std::int32_t pCIDDOCUMENTODE,
+                                            std::int32_t pCMOVTOOCULTO, std::int32_t pCIDMOVTOOWNER,
+                                            std::int32_t pCIDMOVTOORIGEN, const std::string& Datos, bool pDuplicado);
+  std::int32_t AgregaDetalleUM(const std::string& Token, std::int32_t ID, std::int32_t pCIDDOCUMENTODE,
+                               std::int32_t pCMOVTOOCULTO, std::int32_t pCIDMOVTOOWNER, std::int32_t pCIDMOVTOORIGEN,
+                               const std::string& Datos, bool pDuplicado, double pCUNIDADESNC, std::int32_t pCIDUNIDAD,
+                               std::int32_t pCIDUNIDADNC, double pUNIDADESBASE);
+
   // What the last token check of this instance set up.
   int TipoSistema() const { return tipoSistema_; }
   const std::string& NEmpresa() const { return nEmpresa_; }
@@ -121,6 +134,19 @@ class TServerMethodsSync {
   std::int32_t ValidaDuplicadoEncabezado(const std::string& pTipo, const std::string& pCSERIEDOCUMENTO,
                                          std::int32_t pCFOLIO, db::FechaHora pCFECHA);
   std::int32_t AltaDocumento(const EncabezadoDocumento& pEncabezado);
+
+  // Document movements (documents/Detalle.cpp). AltaDocDet checks for a
+  // duplicate and routes by system type; AltaDetalleDocumento writes the movement.
+  std::int32_t AltaDocDet(const MovimientoDocumento& pMovimiento, bool pDuplicado);
+  std::int32_t ValidaDuplicadoDetalle(std::int32_t pCIDDOCUMENTO, const std::string& Codigo,
+                                      const std::string& Almacen);
+  std::int32_t AltaDetalleDocumento(const MovimientoDocumento& pMovimiento);
+
+  // Document totals (documents/Totales.cpp): the header's amounts become the
+  // sums of its movements. Only pID is used. Throws db::Error.
+  void ActualizaDocumento(std::int32_t pID, std::int32_t pIDOwner1, std::int32_t pIdOwner2, std::int32_t pIdMoneda,
+                          std::int32_t pIDTIPOACUMULADO, std::int32_t pTIPOOWNER1, std::int32_t pTIPOOWNER2,
+                          double pTipoDeCambio, db::FechaHora pFecha);
 
   // admParametros.CVERSIONACTUAL, read once per instance (queries/Clientes.cpp).
   int VersionBaseDatos();

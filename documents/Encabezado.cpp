@@ -17,6 +17,7 @@
 #include "core/SyncServermethods.h"
 #include "core/Texto.h"
 #include "db/Transaccion.h"
+#include "documents/RutaSdk.h"
 #include "documents/CamposTexto.h"
 #include "documents/Concepto.h"
 #include "documents/EncabezadoDocumento.h"
@@ -33,11 +34,6 @@ constexpr int kDocumentosSdk[] = {2, 3, 4, 5, 7, 17, 19, 20, 32, 33, 34, 35, 36}
 constexpr std::int64_t kSistemaOrigen = 205;
 constexpr std::size_t kLargoReferencia = 20;
 constexpr std::size_t kLargoTextoExtra = 50;
-
-bool VaPorSdk(std::int32_t pDocumentoDe) {
-  return std::ranges::find(kDocumentosSdk, pDocumentoDe) != std::end(kDocumentosSdk) &&
-         LeeDatoRegestry("ErrorSDK") != "T";
-}
 
 // The empty date of the CONTPAQi tables: 30 December 1899.
 db::FechaHora FechaCero() {
@@ -262,7 +258,7 @@ std::int32_t TServerMethodsSync::AltaDocumento(const EncabezadoDocumento& pEncab
   const std::int32_t agente = TextoAEntero(pEncabezado.AGENTE, 0);
   const std::int32_t idConcepto = TextoAEntero(pEncabezado.pTipo, 0);
   const ConceptoDocumento concepto = LeeConcepto(*this, idConcepto);
-  if (VaPorSdk(concepto.CIDDOCUMENTODE)) {
+  if (VaPorSdk(kDocumentosSdk, concepto.CIDDOCUMENTODE)) {
     // The SDK bridge is not part of this build: the document cannot be created.
     Bitacora(DirectorioEmpresa() +
              " No se cargó la librería del SDK de CONTPAQi; no se creó el documento del concepto " +

@@ -111,12 +111,13 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
                      &TServerMethodsSync::AgregaEncabezado));
   c.push_back(Enlaza("AgregaEncabezadoValidaDuplicado", {{"Token", T}, {"ID", I}, {"Datos", T}, {"pDuplicado", B}},
                      R::Entero, &TServerMethodsSync::AgregaEncabezadoValidaDuplicado));
-  c.push_back(Pendiente("AgregaDetalle", detalle, R::Entero));
-  c.push_back(Pendiente("AgregaDetalleValidaDuplicado", mas(detalle, {{"pDuplicado", B}}), R::Entero));
-  c.push_back(Pendiente("AgregaDetalleUM",
-                        mas(detalle, {{"pDuplicado", B}, {"pCUNIDADESNC", D}, {"pCIDUNIDAD", I},
-                                      {"pCIDUNIDADNC", I}, {"pUNIDADESBASE", D}}),
-                        R::Entero));
+  c.push_back(Enlaza("AgregaDetalle", detalle, R::Entero, &TServerMethodsSync::AgregaDetalle));
+  c.push_back(Enlaza("AgregaDetalleValidaDuplicado", mas(detalle, {{"pDuplicado", B}}), R::Entero,
+                     &TServerMethodsSync::AgregaDetalleValidaDuplicado));
+  c.push_back(Enlaza("AgregaDetalleUM",
+                     mas(detalle, {{"pDuplicado", B}, {"pCUNIDADESNC", D}, {"pCIDUNIDAD", I},
+                                   {"pCIDUNIDADNC", I}, {"pUNIDADESBASE", D}}),
+                     R::Entero, &TServerMethodsSync::AgregaDetalleUM));
   c.push_back(Pendiente("AgregaMovimientoCapaValidaDuplicado", capa, R::Entero));
   c.push_back(Pendiente("AgregaMovimientoCapaUM", mas(capa, {{"pCIDUNIDAD", I}, {"pUNIDADESBASE", D}}), R::Entero));
   c.push_back(Pendiente("AgregaMovimientoCaracteristicaValidaDuplicado", caracteristica, R::Entero));

@@ -85,6 +85,21 @@ class ConBaseEmpresa : public ConDirectorioTemporal {
     sqlite3_close(db);
   }
 
+  // The rows of a query on a company file, each as column -> text ("NULL" for null).
+  std::vector<std::map<std::string, std::string>> Consulta(const std::string& base, const std::string& sql) {
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open((datos_ / (base + ".db")).c_str(), &db), SQLITE_OK);
+    std::vector<std::map<std::string, std::string>> filas;
+    auto leeFila = [](void* destino, int n, char** valores, char** nombres) {
+      auto& registro = static_cast<std::vector<std::map<std::string, std::string>>*>(destino)->emplace_back();
+      for (int i = 0; i < n; ++i) registro[nombres[i]] = valores[i] ? valores[i] : "NULL";
+      return 0;
+    };
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), leeFila, &filas, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return filas;
+  }
+
   std::filesystem::path datos_;
   TServerMethodsSync m_;
 };

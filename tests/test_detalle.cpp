@@ -67,19 +67,7 @@ class Detalle : public pruebas::ConBaseEmpresa {
     return m_.AgregaDetalleValidaDuplicado(TokenDe(2, kBase), 0, tipo, 0, 0, 0, datos, duplicado);
   }
 
-  std::vector<Registro> Consulta(const std::string& sql) {
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open((datos_ / (std::string(kBase) + ".db")).c_str(), &db), SQLITE_OK);
-    std::vector<Registro> filas;
-    auto leeFila = [](void* destino, int n, char** valores, char** nombres) {
-      auto& registro = static_cast<std::vector<Registro>*>(destino)->emplace_back();
-      for (int i = 0; i < n; ++i) registro[nombres[i]] = valores[i] ? valores[i] : "NULL";
-      return 0;
-    };
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), leeFila, &filas, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-    return filas;
-  }
+  std::vector<Registro> Consulta(const std::string& sql) { return ConBaseEmpresa::Consulta(kBase, sql); }
 
   Registro Movimiento(std::int32_t id) {
     auto filas = Consulta("select * from admMovimientos where CIDMOVIMIENTO = " + std::to_string(id));

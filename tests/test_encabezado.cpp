@@ -114,20 +114,7 @@ class Encabezado : public pruebas::ConBaseEmpresa {
     return m_.AgregaEncabezadoValidaDuplicado(TokenDe(2, kBase), 0, datos, duplicado);
   }
 
-  // The rows of a query on the company file, each as column -> text.
-  std::vector<Registro> Consulta(const std::string& sql) {
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open((datos_ / (std::string(kBase) + ".db")).c_str(), &db), SQLITE_OK);
-    std::vector<Registro> filas;
-    auto leeFila = [](void* destino, int n, char** valores, char** nombres) {
-      auto& registro = static_cast<std::vector<Registro>*>(destino)->emplace_back();
-      for (int i = 0; i < n; ++i) registro[nombres[i]] = valores[i] ? valores[i] : "NULL";
-      return 0;
-    };
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), leeFila, &filas, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-    return filas;
-  }
+  std::vector<Registro> Consulta(const std::string& sql) { return ConBaseEmpresa::Consulta(kBase, sql); }
 
   Registro Documento(std::int32_t id) {
     auto filas = Consulta("select * from admDocumentos where CIDDOCUMENTO = " + std::to_string(id));

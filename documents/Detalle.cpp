@@ -310,10 +310,7 @@ std::int32_t TServerMethodsSync::AltaDetalleDocumento(const MovimientoDocumento&
     }
   }
 
-  if (!m.Almacen.empty()) {
-    fila.idAlmacen = IdAlmacen(*this, m.Almacen);
-    if (fila.idAlmacen == 0) Bitacora("No se encontro el codigo de almacen " + m.Almacen);
-  }
+  if (!m.Almacen.empty()) fila.idAlmacen = IdAlmacen(*this, m.Almacen);
   if (fila.idAlmacen == 0) {
     Bitacora("No se encontro el codigo de almacen " + m.Almacen);
     return 0;

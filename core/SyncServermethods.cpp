@@ -36,20 +36,17 @@ void AseguraToken() {
 
 }  // namespace
 
-std::string CadenaConexionEmpresa(const std::string& vEmpresa) {
-  const auto v = LeeDatosRegestry({"Provider", "PasswordDB", "UsuarioDB", "ServidorDB"});
-  return "Provider=" + v[0] + ";Persist Security Info=True;" + "Password=" + Descifrar(v[1]) + ";" +
-         "User ID=" + v[2] + ";" + "Initial Catalog=" + vEmpresa + ";" + "Data Source=" + v[3];
-}
-
 TServerMethodsSync::TServerMethodsSync() = default;
 TServerMethodsSync::~TServerMethodsSync() = default;
 
 void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int pTipoSistema) {
   std::string candidata;
   if (pTipoSistema != 0) {
-    directorioEmpresa_ = (std::filesystem::path(LeeDatoRegestry("RutaEmpresas")) / Recortado(vEmpresa)).string();
-    candidata = CadenaConexionEmpresa(vEmpresa);
+    // One read of the store for every value the connection needs.
+    const auto v = LeeDatosRegestry({"RutaEmpresas", "Provider", "PasswordDB", "UsuarioDB", "ServidorDB"});
+    directorioEmpresa_ = (std::filesystem::path(v[0]) / Recortado(vEmpresa)).string();
+    candidata = "Provider=" + v[1] + ";Persist Security Info=True;" + "Password=" + Descifrar(v[2]) + ";" +
+                "User ID=" + v[3] + ";" + "Initial Catalog=" + vEmpresa + ";" + "Data Source=" + v[4];
   }
   if (ADOConnectionMirant_ && candidata == cadenaConexion_) return;
   ADOConnectionMirant_.reset();

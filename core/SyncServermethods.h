@@ -161,8 +161,4 @@ class TServerMethodsSync {
   std::string cadenaConexion_;
 };
 
-// The connection string of a company database, from the configuration values
-// "Provider", "PasswordDB" (deciphered), "UsuarioDB" and "ServidorDB".
-std::string CadenaConexionEmpresa(const std::string& vEmpresa);
-
 }  // namespace quorvex

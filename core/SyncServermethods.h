@@ -103,6 +103,11 @@ class TServerMethodsSync {
                                std::int32_t pCMOVTOOCULTO, std::int32_t pCIDMOVTOOWNER, std::int32_t pCIDMOVTOORIGEN,
                                const std::string& Datos, bool pDuplicado, double pCUNIDADESNC, std::int32_t pCIDUNIDAD,
                                std::int32_t pCIDUNIDADNC, double pUNIDADESBASE);
+  // Links a movement to a cost layer and recomputes the layer
+  // (documents/Capas.cpp): 1 once the token is valid, 0 when it is rejected.
+  std::int32_t AgregaCapa(const std::string& Token, std::int32_t pIdMovimiento, std::int32_t pCapa,
+                          std::int32_t pCTIPOCAPA, const std::string& pCCODIGOPRODUCTO, db::FechaHora pCFECHA,
+                          double pCUNIDADES);
 
   // What the last token check of this instance set up.
   int TipoSistema() const { return tipoSistema_; }
@@ -147,6 +152,19 @@ class TServerMethodsSync {
   void ActualizaDocumento(std::int32_t pID, std::int32_t pIDOwner1, std::int32_t pIdOwner2, std::int32_t pIdMoneda,
                           std::int32_t pIDTIPOACUMULADO, std::int32_t pTIPOOWNER1, std::int32_t pTIPOOWNER2,
                           double pTipoDeCambio, db::FechaHora pFecha);
+
+  // Cost history (documents/CostoHistorico.cpp). RevisaCostoHistorico answers
+  // the unit cost of a product in a warehouse on a day, carrying the latest
+  // earlier cost forward to that day when it has no row (pPrimero 1 reads the
+  // carried row back). AfectaExistenciayCosto makes sure of that row for a
+  // movement that moves stock. Throw db::Error.
+  double RevisaCostoHistorico(std::int32_t pCIDPRODUCTO, std::int32_t pCIDALMACEN, std::int32_t pPrimero,
+                              db::FechaHora pFecha);
+  void AfectaExistenciayCosto(std::int32_t pCIDPRODUCTO, std::int32_t pCIDALMACEN, db::FechaHora pFecha,
+                              std::int32_t pCAFECTAEXISTENCIA, double pCUNIDADES, double pCosto);
+  // A layer's stock and unit cost recomputed from its movement links
+  // (documents/Capas.cpp). Throws db::Error.
+  void RecalculaCapa(std::int32_t pCIDCAPA);
 
   // admParametros.CVERSIONACTUAL, read once per instance (queries/Clientes.cpp).
   int VersionBaseDatos();

@@ -1,20 +1,13 @@
 #include "documents/Concepto.h"
 
-#include <strings.h>
-
 #include "core/SyncServermethods.h"
+#include "db/Columnas.h"
 
 namespace quorvex {
 
 namespace {
 
-// The first column of that name, compared as the database compares names.
-int IndiceColumna(const db::Cursor& fila, const char* nombre) {
-  const auto& columnas = fila.Columnas();
-  for (std::size_t i = 0; i < columnas.size(); ++i)
-    if (strcasecmp(columnas[i].nombre.c_str(), nombre) == 0) return static_cast<int>(i);
-  throw db::Error(std::string("Falta la columna ") + nombre);
-}
+using db::IndiceColumna;
 
 std::int32_t Entero(const db::Cursor& fila, const char* nombre) {
   return static_cast<std::int32_t>(fila.Entero(IndiceColumna(fila, nombre)));

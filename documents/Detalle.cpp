@@ -274,8 +274,7 @@ std::int32_t TServerMethodsSync::AltaDetalleDocumento(const MovimientoDocumento&
   FilaMovimiento fila;
   fila.idProducto = producto.CIDPRODUCTO;
   fila.idUnidad = m.pCIDUNIDAD != 0 ? m.pCIDUNIDAD : producto.CIDUNIDADBASE;
-  // The movement's cost from the cost history is not read yet: it stays 0.
-  fila.costo = 0;
+  const double unidadesEnviadas = m.pCUNIDADES;  // the cost multiplies the units before rounding
 
   const DocumentoMovimiento documento = LeeDocumento(*this, m.pCIDDOCUMENTO);
   const ConceptoDocumento concepto = LeeConcepto(*this, documento.CIDCONCEPTODOCUMENTO);
@@ -291,44 +290,54 @@ std::int32_t TServerMethodsSync::AltaDetalleDocumento(const MovimientoDocumento&
     return 0;
   }
 
-  // Consignment (3) and kind 34 keep the kind asked for and always enter stock.
-  if (m.pCIDDOCUMENTODE == kConsignacion || m.pCIDDOCUMENTODE == 34) {
-    fila.idDocumentoDe = m.pCIDDOCUMENTODE;
-    fila.afectaExistencia = 1;
-  } else {
-    fila.idDocumentoDe = documento.CIDDOCUMENTODE;
-    fila.afectaExistencia = documento.CAFECTAEXISTENCIA;
-  }
-  if (fila.idDocumentoDe == 32 || fila.idDocumentoDe == 33) {
-    m.pCAFECTADOINVENTARIO = 1;
-    m.pCAFECTADOSALDOS = 1;
-    m.pCTIPOTRASPASO = 1;
-    if (fila.idDocumentoDe == 32 && m.pCCOSTOCAPTURADO == 0) {
-      if (m.pCUNIDADESCAPTURADAS > 0) m.pCCOSTOCAPTURADO = fila.costo / m.pCUNIDADESCAPTURADAS;
-      m.pCNETO = fila.costo;
-      m.pCTOTAL = fila.costo;
-    }
-  }
-
-  if (!m.Almacen.empty()) fila.idAlmacen = IdAlmacen(*this, m.Almacen);
-  if (fila.idAlmacen == 0) {
-    Bitacora("No se encontro el codigo de almacen " + m.Almacen);
-    return 0;
-  }
-  BitacoraM("NombreEmpresa " + DirectorioEmpresa());
-  BitacoraM("BuscaRegDocto " + std::to_string(m.pCIDDOCUMENTO));
-  BitacoraM("fAltaMov " + m.Almacen + m.Codigo + m.pCREFERENCIA);
-  BitacoraM("fGuardaMovto " + m.Almacen + m.Codigo + m.pCREFERENCIA);
-
   try {
-    // The new keys and the rows that use them are written as one unit.
+    // The cost rows carried forward, the new keys and the rows that use them
+    // are written as one unit: a movement that is refused leaves nothing.
     db::Transaccion transaccion(*ConexionEmpresa());
+    // The cost is the company-wide one (warehouse 0), not the movement's warehouse's.
+    if (fila.idProducto != 0)
+      fila.costo = RevisaCostoHistorico(fila.idProducto, 0, 1, m.pCFECHA) * unidadesEnviadas;
+
+    // Consignment (3) and kind 34 keep the kind asked for and always enter stock.
+    if (m.pCIDDOCUMENTODE == kConsignacion || m.pCIDDOCUMENTODE == 34) {
+      fila.idDocumentoDe = m.pCIDDOCUMENTODE;
+      fila.afectaExistencia = 1;
+    } else {
+      fila.idDocumentoDe = documento.CIDDOCUMENTODE;
+      fila.afectaExistencia = documento.CAFECTAEXISTENCIA;
+    }
+    if (fila.idDocumentoDe == 32 || fila.idDocumentoDe == 33) {
+      m.pCAFECTADOINVENTARIO = 1;
+      m.pCAFECTADOSALDOS = 1;
+      m.pCTIPOTRASPASO = 1;
+      if (fila.idDocumentoDe == 32 && m.pCCOSTOCAPTURADO == 0) {
+        if (m.pCUNIDADESCAPTURADAS > 0) m.pCCOSTOCAPTURADO = fila.costo / m.pCUNIDADESCAPTURADAS;
+        m.pCNETO = fila.costo;
+        m.pCTOTAL = fila.costo;
+      }
+    }
+
+    if (!m.Almacen.empty()) fila.idAlmacen = IdAlmacen(*this, m.Almacen);
+    if (fila.idAlmacen == 0) {
+      Bitacora("No se encontro el codigo de almacen " + m.Almacen);
+      return 0;
+    }
+    BitacoraM("NombreEmpresa " + DirectorioEmpresa());
+    BitacoraM("BuscaRegDocto " + std::to_string(m.pCIDDOCUMENTO));
+    BitacoraM("fAltaMov " + m.Almacen + m.Codigo + m.pCREFERENCIA);
+    BitacoraM("fGuardaMovto " + m.Almacen + m.Codigo + m.pCREFERENCIA);
+
     fila.id = SiguienteId(*this, "admMovimientos", "CIDMOVIMIENTO");
     auto insercion = PreparaInsercion(*this, "admMovimientos", ValoresMovimiento(m, fila));
     if (!EjecutaSentencia(*insercion)) return 0;
     // In the same transaction: a header never shows totals without the
     // movement, nor a movement without its totals.
     ActualizaDocumento(m.pCIDDOCUMENTO, 0, 0, 0, 0, 0, 0, 0, m.pCFECHA);
+    // The stock effect follows the document model, whatever kind was asked for.
+    const bool mueveExistencia = documento.CAFECTAEXISTENCIA == 1 || documento.CAFECTAEXISTENCIA == 2;
+    if (mueveExistencia)
+      AfectaExistenciayCosto(fila.idProducto, fila.idAlmacen, m.pCFECHA, documento.CAFECTAEXISTENCIA, m.pCUNIDADES,
+                             fila.costo);
     if (fila.idDocumentoDe == kConsignacion) {
       FilaMovimiento oculta = fila;
       oculta.id = SiguienteId(*this, "admMovimientos", "CIDMOVIMIENTO");
@@ -339,6 +348,8 @@ std::int32_t TServerMethodsSync::AltaDetalleDocumento(const MovimientoDocumento&
       auto insercionOculta =
           PreparaInsercion(*this, "admMovimientos", ValoresMovimiento(MovimientoOculto(m, fila.id), oculta));
       EjecutaSentencia(*insercionOculta);
+      if (mueveExistencia)
+        AfectaExistenciayCosto(fila.idProducto, oculta.idAlmacen, m.pCFECHA, 1, m.pCUNIDADES, fila.costo);
     }
     transaccion.Confirma();
     // The key just written: the read-back by document, product, warehouse and

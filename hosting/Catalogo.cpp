@@ -122,10 +122,10 @@ std::vector<MetodoRemoto> ConstruyeCatalogo() {
   c.push_back(Pendiente("AgregaMovimientoCapaUM", mas(capa, {{"pCIDUNIDAD", I}, {"pUNIDADESBASE", D}}), R::Entero));
   c.push_back(Pendiente("AgregaMovimientoCaracteristicaValidaDuplicado", caracteristica, R::Entero));
   c.push_back(Pendiente("AgregaMovimientoCaracteristicaUM", mas(caracteristica, {{"pUNIDADESBASE", D}}), R::Entero));
-  c.push_back(Pendiente("AgregaCapa",
-                        {{"Token", T}, {"pIdMovimiento", I}, {"pCapa", I}, {"pCTIPOCAPA", I},
-                         {"pCCODIGOPRODUCTO", T}, {"pCFECHA", F}, {"pCUNIDADES", D}},
-                        R::Entero));
+  c.push_back(Enlaza("AgregaCapa",
+                     {{"Token", T}, {"pIdMovimiento", I}, {"pCapa", I}, {"pCTIPOCAPA", I}, {"pCCODIGOPRODUCTO", T},
+                      {"pCFECHA", F}, {"pCUNIDADES", D}},
+                     R::Entero, &TServerMethodsSync::AgregaCapa));
   c.push_back(Pendiente("AgregaCliente", {{"Token", T}, {"Datos", T}}, R::Entero));
   c.push_back(Pendiente("ModificaCliente", {{"Token", T}, {"Datos", T}, {"pCIDCliente", I}}, R::Entero));
   c.push_back(Pendiente("ModificaClienteDomicilio",

@@ -142,6 +142,28 @@ void LlenaCatalogosComercial(Escritor& e) {
                             });
 }
 
+// Each product's cost since the company's start, company-wide (warehouse 0)
+// and per warehouse: the cost history new movements read and carry forward.
+void AgregaCostosHistoricos(Escritor& e) {
+  int id = 1;
+  for (const Producto& p : ProductosDemo()) {
+    if (p.costo == 0) continue;
+    e.Inserta("admCostosHistoricos", {{"CIDCOSTOH", id++},
+                                      {"CIDPRODUCTO", p.id},
+                                      {"CIDALMACEN", 0},
+                                      {"CFECHACOSTOH", kFechaAlta},
+                                      {"CCOSTOH", p.costo},
+                                      {"CULTIMOCOSTOH", p.costo}});
+    for (const Almacen& a : AlmacenesDemo())
+      e.Inserta("admCostosHistoricos", {{"CIDCOSTOH", id++},
+                                        {"CIDPRODUCTO", p.id},
+                                        {"CIDALMACEN", a.id},
+                                        {"CFECHACOSTOH", kFechaAlta},
+                                        {"CCOSTOH", p.costo},
+                                        {"CULTIMOCOSTOH", p.costo}});
+  }
+}
+
 void LlenaDemoComercial(Escritor& e) {
   LlenaCatalogosComercial(e);
   for (const Producto& p : ProductosDemo()) AgregaProducto(e, p);
@@ -160,6 +182,7 @@ void LlenaDemoComercial(Escritor& e) {
   AgregaPromociones(e);
   AgregaCapas(e);
   AgregaSeries(e);
+  AgregaCostosHistoricos(e);
   int movimiento = 1;
   for (const Documento& d : DocumentosDemo()) movimiento = AgregaDocumento(e, d, movimiento);
 }

@@ -8,10 +8,12 @@
 
 #include "core/Registro.h"
 #include "tests/BaseEmpresaPrueba.h"
+#include "tests/TextosDocumento.h"
 
 namespace quorvex {
 namespace {
 
+using pruebas::MovimientoDe;
 using pruebas::TokenDe;
 using Registro = std::map<std::string, std::string>;
 
@@ -40,24 +42,6 @@ constexpr const char* kDatos = R"sql(
     (3, 1, 1, '2024-03-01 00:00:00.000', 7, 7),
     (4, 1, 9, '2024-03-01 00:00:00.000', 3, 3);
 )sql";
-
-// A movement text: document, product code, warehouse, units (also the
-// captured units) and date; every amount 0.
-std::string TextoMovimiento(int documento, const std::string& producto, const std::string& almacen,
-                            const std::string& unidades, const std::string& fecha = "2024-03-15") {
-  std::vector<std::string> f(52, "0");
-  f[0] = std::to_string(documento);
-  f[1] = "1";
-  f[2] = producto;
-  f[3] = almacen;
-  f[4] = f[5] = unidades;
-  f[32] = f[33] = f[41] = f[42] = f[43] = f[50] = "";
-  f[36] = fecha;
-  f[44] = fecha;
-  std::string texto;
-  for (std::size_t i = 0; i < f.size(); ++i) texto += (i == 0 ? "" : "|") + f[i];
-  return texto;
-}
 
 class Costos : public pruebas::ConBaseEmpresa {
  protected:
@@ -129,7 +113,7 @@ TEST_F(Costos, ElMovimientoTomaElCostoDelDiaYLoArrastra) {
   for (const auto& c : casos) {
     SCOPED_TRACE(c.caso);
     NuevaBase("empresa" + std::to_string(&c - casos));
-    const std::int32_t id = Agrega(TextoMovimiento(c.documento, "P001", "A01", c.unidades, c.fecha));
+    const std::int32_t id = Agrega(MovimientoDe(c.documento, "P001", "A01", c.unidades, c.fecha));
     ASSERT_NE(id, 0);
     EXPECT_EQ(Movimiento(id)["CCOSTOESPECIFICO"], c.costo);
     EXPECT_EQ(Historia(1), c.historia);
@@ -137,9 +121,9 @@ TEST_F(Costos, ElMovimientoTomaElCostoDelDiaYLoArrastra) {
 }
 
 TEST_F(Costos, UnSegundoMovimientoDelMismoDiaNoAgregaFilas) {
-  ASSERT_NE(Agrega(TextoMovimiento(2, "P001", "A01", "1")), 0);
+  ASSERT_NE(Agrega(MovimientoDe(2, "P001", "A01", "1")), 0);
   const Filas despuesDelPrimero = Historia(1);
-  const std::int32_t segundo = Agrega(TextoMovimiento(2, "P001", "A01", "3"));
+  const std::int32_t segundo = Agrega(MovimientoDe(2, "P001", "A01", "3"));
   ASSERT_NE(segundo, 0);
   EXPECT_EQ(Movimiento(segundo)["CCOSTOESPECIFICO"], "37.5");
   EXPECT_EQ(Historia(1), despuesDelPrimero);
@@ -148,7 +132,7 @@ TEST_F(Costos, UnSegundoMovimientoDelMismoDiaNoAgregaFilas) {
 TEST_F(Costos, ProductoSinCostoOSinCodigo) {
   for (const char* producto : {"P002", "", "NOEXISTE"}) {
     SCOPED_TRACE(producto);
-    const std::int32_t id = Agrega(TextoMovimiento(2, producto, "A01", "5"));
+    const std::int32_t id = Agrega(MovimientoDe(2, producto, "A01", "5"));
     ASSERT_NE(id, 0);
     EXPECT_EQ(Movimiento(id)["CCOSTOESPECIFICO"], "0.0");
   }
@@ -161,7 +145,7 @@ TEST_F(Costos, LaEntradaAlAlmacenSinCostoCapturadoTomaElDeLaHistoria) {
   Ejecuta(kBase,
           "insert into admCostosHistoricos (CIDCOSTOH, CIDPRODUCTO, CIDALMACEN, CFECHACOSTOH, CCOSTOH) "
           "values (5, 2, 0, '2024-03-01 00:00:00.000', 2.5)");
-  const std::int32_t id = Agrega(TextoMovimiento(3, "P002", "A01", "4"));
+  const std::int32_t id = Agrega(MovimientoDe(3, "P002", "A01", "4"));
   ASSERT_NE(id, 0);
   Registro r = Movimiento(id);
   EXPECT_EQ(r["CCOSTOCAPTURADO"], "2.5");
@@ -172,13 +156,13 @@ TEST_F(Costos, LaEntradaAlAlmacenSinCostoCapturadoTomaElDeLaHistoria) {
 
 TEST_F(Costos, LaConsignacionTambienArrastraElCostoDelAlmacenDeConsignacion) {
   GuardaDatoRegestry("ErrorSDK", "T");
-  ASSERT_NE(Agrega(TextoMovimiento(4, "P001", "A01", "2"), 3), 0);
+  ASSERT_NE(Agrega(MovimientoDe(4, "P001", "A01", "2"), 3), 0);
   EXPECT_EQ(Historia(1), Mas(kHistoriaInicial, {"0 2024-03-15 12.5", "1 2024-03-15 7.0", "9 2024-03-15 3.0"}));
 }
 
 TEST_F(Costos, UnMovimientoRechazadoNoDejaFilasDeCosto) {
   // An unknown warehouse refuses the movement after its cost was read.
-  EXPECT_EQ(Agrega(TextoMovimiento(2, "P001", "NOEXISTE", "1")), 0);
+  EXPECT_EQ(Agrega(MovimientoDe(2, "P001", "NOEXISTE", "1")), 0);
   EXPECT_EQ(Historia(1), kHistoriaInicial);
   EXPECT_TRUE(Consulta("select * from admMovimientos").empty());
 }

@@ -14,10 +14,12 @@
 #include "core/Texto.h"
 #include "documents/CamposTexto.h"
 #include "tests/BaseEmpresaPrueba.h"
+#include "tests/TextosDocumento.h"
 
 namespace quorvex {
 namespace {
 
+using pruebas::TextoEncabezado;
 using pruebas::TokenDe;
 using Registro = std::map<std::string, std::string>;
 
@@ -32,76 +34,6 @@ constexpr const char* kDatos = R"sql(
   insert into admClientes (CIDCLIENTEPROVEEDOR, CCODIGOCLIENTE, CRAZONSOCIAL, CUSOCFDI) values
     (12, 'C012', 'Cliente Doce', 'G03');
 )sql";
-
-// A header text: the fields of a quotation, with `cambios` applied by field
-// number; `campos` fields in all (the extra ones empty).
-std::string TextoEncabezado(const std::map<int, std::string>& cambios = {}, int campos = 60) {
-  std::vector<std::string> f{"10",
-                             "A",
-                             "7",
-                             "2024-03-15",
-                             "12",
-                             "0",
-                             "Cliente Doce",
-                             "CDO120101AB1",
-                             "3",
-                             "2024-04-14",
-                             "2024-03-20",
-                             "2024-03-16",
-                             "Ref",
-                             "Obs",
-                             "100.5",
-                             "16.08",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "116.58",
-                             "116.58",
-                             "2",
-                             "0",
-                             "16",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "0",
-                             "Extra1",
-                             "Extra2",
-                             "Extra3",
-                             "2024-05-01",
-                             "1",
-                             "2",
-                             "3",
-                             "4",
-                             "Destino",
-                             "Guia",
-                             "Mensajeria",
-                             "Cuenta",
-                             "2",
-                             "1.5",
-                             "2",
-                             "Ciudad",
-                             "PUE",
-                             "1",
-                             "1",
-                             "Contado",
-                             "1234",
-                             "1",
-                             "1",
-                             "G01"};
-  f.resize(static_cast<std::size_t>(campos));
-  for (const auto& [campo, valor] : cambios) f[static_cast<std::size_t>(campo)] = valor;
-  std::string texto;
-  for (std::size_t i = 0; i < f.size(); ++i) texto += (i == 0 ? "" : "|") + f[i];
-  return texto;
-}
 
 class Encabezado : public pruebas::ConBaseEmpresa {
  protected:

@@ -8,7 +8,7 @@ if [ ! -x "$BIN" ]; then
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build build/release --target servidorquorvex genera_datos
 fi
-HOME_BENCH=$(mktemp -d)
+HOME_BENCH=$(mktemp -d ${TMPDIR_BENCH:+-p "$TMPDIR_BENCH"})
 "$BIN" --home "$HOME_BENCH" demo >/dev/null
 "$BIN" --home "$HOME_BENCH" config set Puerto "$PUERTO"
 URL="https://127.0.0.1:$PUERTO/datasnap/rest/TServerMethodsSync"

@@ -195,6 +195,11 @@ ConexionSqlite::ConexionSqlite(const std::string& archivo) {
     sqlite3_close(db_);
     throw Error(mensaje);
   }
+  // Write-ahead logging: readers and the one writer do not block each other,
+  // and a commit syncs once instead of journal and database alike. The mode
+  // stays with the file; while another connection holds the file in the old
+  // mode the change fails and the file keeps working as it is.
+  sqlite3_exec(db_, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
   sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
   try {
     RegistraFuncionesTSql(db_);

@@ -4,29 +4,17 @@
 
 #include <string>
 
-#include "core/Registro.h"
-#include "core/Token.h"
-#include "db/demo/DatosDemo.h"
-#include "hosting/Certificado.h"
-#include "hosting/ServidorHttps.h"
-#include "tests/ClienteHttpsPrueba.h"
-#include "tests/DirectorioTemporal.h"
+#include "tests/ServidorDemoPrueba.h"
 
 namespace quorvex {
 namespace {
 
 const std::string kRuta = "/datasnap/rest/TServerMethodsSync/";
 
-class RestDemo : public pruebas::ConDirectorioTemporal {
+class RestDemo : public pruebas::ConServidorDemo {
  protected:
   void SetUp() override {
-    TokenAcceso::Global().Fija("111111111", "222222222");
-    GeneraCertificadoAutofirmado(directorio_.Ruta());
-    db::demo::CreaDemo(directorio_.Ruta() / "datos");
-    GuardaDatoRegestry("Provider", "SQLite");
-    GuardaDatoRegestry("ServidorDB", (directorio_.Ruta() / "datos").string());
-    servidor_.emplace(OpcionesServidor{.directorio = directorio_.Ruta()});
-    servidor_->Start(0);
+    ConServidorDemo::SetUp();
     cliente_.emplace(contexto_, servidor_->Puerto());
   }
 
@@ -39,8 +27,6 @@ class RestDemo : public pruebas::ConDirectorioTemporal {
     return d;
   }
 
-  std::optional<ServidorHttps> servidor_;
-  pruebas::ContextoCliente contexto_;
   std::optional<pruebas::ClienteHttps> cliente_;
 };
 

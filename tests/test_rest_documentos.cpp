@@ -12,13 +12,8 @@
 #include <vector>
 
 #include "core/Registro.h"
-#include "core/Token.h"
 #include "db/demo/Catalogo.h"
-#include "db/demo/DatosDemo.h"
-#include "hosting/Certificado.h"
-#include "hosting/ServidorHttps.h"
-#include "tests/ClienteHttpsPrueba.h"
-#include "tests/DirectorioTemporal.h"
+#include "tests/ServidorDemoPrueba.h"
 #include "tests/TextosDocumento.h"
 
 namespace quorvex {
@@ -61,18 +56,8 @@ std::string Encabezado(int concepto, int folio) {
       {{0, std::to_string(concepto)}, {1, "QA"}, {2, std::to_string(folio)}, {3, "2024-07-01"}, {4, "1"}, {8, "1"}});
 }
 
-class RestDocumentos : public pruebas::ConDirectorioTemporal {
+class RestDocumentos : public pruebas::ConServidorDemo {
  protected:
-  void SetUp() override {
-    TokenAcceso::Global().Fija("111111111", "222222222");
-    GeneraCertificadoAutofirmado(directorio_.Ruta());
-    db::demo::CreaDemo(directorio_.Ruta() / "datos");
-    GuardaDatoRegestry("Provider", "SQLite");
-    GuardaDatoRegestry("ServidorDB", (directorio_.Ruta() / "datos").string());
-    servidor_.emplace(OpcionesServidor{.directorio = directorio_.Ruta()});
-    servidor_->Start(0);
-  }
-
   // Calls a method answering an integer on a new connection of contexto.
   static int Entero(pruebas::ContextoCliente& contexto, unsigned short puerto, const std::string& metodo,
                     const std::vector<std::string>& argumentos) {
@@ -101,8 +86,6 @@ class RestDocumentos : public pruebas::ConDirectorioTemporal {
     return tabla[columna][0].GetDouble();
   }
 
-  std::optional<ServidorHttps> servidor_;
-  pruebas::ContextoCliente contexto_;
 };
 
 TEST_F(RestDocumentos, UnDocumentoCompletoConConsignacionCostosYCapa) {

@@ -26,6 +26,10 @@ using EscritorJson = rapidjson::Writer<SalidaTexto>;
 // Appends the text as a JSON string literal.
 void AgregaTextoJson(std::string& destino, std::string_view texto);
 
+// Appends the number as the writer writes it ("25.0", "0.1", "1e21"): the
+// shortest digits that read back as the same double; null when not finite.
+void AgregaDobleJson(std::string& destino, double d);
+
 // {"error":"<mensaje>"}, the body of every failed call.
 std::string ObjetoError(std::string_view mensaje);
 

@@ -1,11 +1,8 @@
 #include "hosting/TablaJson.h"
 
-#include <rapidjson/internal/dtoa.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cmath>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -92,23 +89,9 @@ void EscribeValor(std::string& destino, const db::Cursor& cursor, int i, Columna
     case db::TipoDato::Booleano:
       destino += cursor.Entero(i) != 0 ? "true" : "false";
       return;
-    case db::TipoDato::Doble: {
-      const double d = cursor.Doble(i);
-      if (!std::isfinite(d)) {
-        destino += "null";
-        return;
-      }
-      // Amounts are mostly whole (0, prices, units): written as the shortest
-      // form would write them ("25.0"), without the general algorithm.
-      if (d == std::trunc(d) && std::fabs(d) < 1e15 && !std::signbit(d)) {
-        AgregaEntero(destino, static_cast<std::int64_t>(d));
-        destino += ".0";
-        return;
-      }
-      char cifras[32];
-      destino.append(cifras, rapidjson::internal::dtoa(d, cifras));
+    case db::TipoDato::Doble:
+      AgregaDobleJson(destino, cursor.Doble(i));
       return;
-    }
     case db::TipoDato::Texto:
     case db::TipoDato::FechaHora: {
       const std::string_view texto = cursor.Texto(i);

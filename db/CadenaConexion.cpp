@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "db/Conexion.h"
+#include "db/Odbc.h"
 #include "db/Sqlite.h"
 
 namespace quorvex::db {
@@ -43,10 +44,23 @@ CadenaConexion LeeCadenaConexion(std::string_view cadena) {
   return partes;
 }
 
-// Each back end is chosen here by its provider name.
+std::filesystem::path ArchivoBaseDatos(const std::string& carpeta, const std::string& base) {
+  if (carpeta.empty()) throw Error("Falta la carpeta de las bases de datos (Data Source)");
+  if (base.empty()) throw Error("Falta el nombre de la base de datos (Initial Catalog)");
+  if (base.find_first_of("/\\") != std::string::npos || base.find('\0') != std::string::npos)
+    throw Error("Nombre de base de datos no válido: " + base);
+  const std::filesystem::path archivo = std::filesystem::path(carpeta) / (base + ".db");
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(archivo, error)) throw Error("No existe la base de datos " + archivo.string());
+  return archivo;
+}
+
+// Each back end is chosen here by its provider name: "SQLite" is the embedded
+// one, any other name an ODBC driver (db/OdbcDialecto.h).
 std::unique_ptr<Conexion> AbreConexion(const std::string& cadena) {
   const CadenaConexion partes = LeeCadenaConexion(cadena);
   if (IgualSinMayusculas(partes.proveedor, "SQLite")) return AbreSqlite(partes.origen, partes.catalogo);
+  if (auto driver = BuscaDriverOdbc(partes.proveedor)) return AbreOdbc(*driver, partes);
   throw Error("Proveedor no disponible: " + partes.proveedor);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The parts of an ADO-style connection string:
 // "Provider=X;Persist Security Info=True;Password=...;User ID=...;Initial Catalog= name;Data Source=...".
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,10 @@ struct CadenaConexion {
 // blanks, keys this layer does not use are skipped, the last of a repeated key
 // counts. A piece without "=" is an Error.
 CadenaConexion LeeCadenaConexion(std::string_view cadena);
+
+// The file of the SQLite database `base` in the folder `carpeta`:
+// carpeta/base.db. The name comes from the caller's token, so one that could
+// reach another folder is an Error, and so is a file that does not exist.
+std::filesystem::path ArchivoBaseDatos(const std::string& carpeta, const std::string& base);
 
 }  // namespace quorvex::db

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <filesystem>
 #include <utility>
 
+#include "db/CadenaConexion.h"
 #include "db/DialectoSqlite.h"
 #include "db/FuncionesSql.h"
 
@@ -248,15 +248,7 @@ void ConexionSqlite::RevierteTransaccion() {
 }
 
 std::unique_ptr<Conexion> AbreSqlite(const std::string& carpeta, const std::string& base) {
-  if (carpeta.empty()) throw Error("Falta la carpeta de las bases de datos (Data Source)");
-  if (base.empty()) throw Error("Falta el nombre de la base de datos (Initial Catalog)");
-  // The name arrives from the caller's token: it must not reach other folders.
-  if (base.find_first_of("/\\") != std::string::npos || base.find('\0') != std::string::npos)
-    throw Error("Nombre de base de datos no válido: " + base);
-  const std::string archivo = (std::filesystem::path(carpeta) / (base + ".db")).string();
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(archivo, error)) throw Error("No existe la base de datos " + archivo);
-  return std::make_unique<ConexionSqlite>(archivo);
+  return std::make_unique<ConexionSqlite>(ArchivoBaseDatos(carpeta, base).string());
 }
 
 }  // namespace quorvex::db

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -62,13 +63,20 @@ inline std::string TokenDe(int tipoSistema, const std::string& base) {
   return "111111111" + std::to_string(tipoSistema) + base;
 }
 
+// The back end of the company databases: the embedded one, or the ODBC driver
+// that QUORVEX_PRUEBAS_PROVIDER names (the same suites run through it).
+inline std::string ProveedorPruebas() {
+  const char* proveedor = std::getenv("QUORVEX_PRUEBAS_PROVIDER");
+  return proveedor != nullptr && *proveedor != '\0' ? proveedor : "SQLite";
+}
+
 class ConBaseEmpresa : public ConDirectorioTemporal {
  protected:
   void SetUp() override {
     TokenAcceso::Global().Fija("111111111", "222222222");
     datos_ = directorio_.Ruta() / "datos";
     std::filesystem::create_directory(datos_);
-    GuardaDatoRegestry("Provider", "SQLite");
+    GuardaDatoRegestry("Provider", ProveedorPruebas());
     GuardaDatoRegestry("ServidorDB", datos_.string());
   }
 

@@ -357,7 +357,7 @@ TEST_F(BaseSqlite, AbreConexionFallaConMensajeClaro) {
       {Cadena("SQLite", " ../noexiste"), "no válido: ../noexiste"},
       {"Provider=SQLite;Initial Catalog= noexiste;Data Source=", "Data Source"},
       {Cadena("SQLite", "texto"), "texto.db"},
-      {Cadena("SQLNCLI11.1", " ctEmpresa1"), "Proveedor no disponible: SQLNCLI11.1"},
+      {Cadena("OtroMotor", " ctEmpresa1"), "Proveedor no disponible: OtroMotor"},
       {"", "Proveedor no disponible: "},
   };
   for (const auto& caso : casos) {

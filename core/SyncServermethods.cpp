@@ -11,6 +11,7 @@
 #include "core/Registro.h"
 #include "core/Token.h"
 #include "core/Version.h"
+#include "db/CadenaConexion.h"
 
 namespace quorvex {
 
@@ -45,8 +46,12 @@ void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int 
     // One read of the store for every value the connection needs.
     const auto v = LeeDatosRegestry({"RutaEmpresas", "Provider", "PasswordDB", "UsuarioDB", "ServidorDB"});
     directorioEmpresa_ = (std::filesystem::path(v[0]) / Recortado(vEmpresa)).string();
-    candidata = "Provider=" + v[1] + ";Persist Security Info=True;" + "Password=" + Descifrar(v[2]) + ";" +
-                "User ID=" + v[3] + ";" + "Initial Catalog=" + vEmpresa + ";" + "Data Source=" + v[4];
+    // Credentials are quoted when they hold a ";" or blanks at their ends:
+    // every character of a password counts.
+    candidata = "Provider=" + v[1] + ";Persist Security Info=True;" +
+                "Password=" + db::ValorCadenaConexion(Descifrar(v[2])) + ";" +
+                "User ID=" + db::ValorCadenaConexion(v[3]) + ";" + "Initial Catalog=" + vEmpresa + ";" +
+                "Data Source=" + v[4];
   }
   if (ADOConnectionMirant_ && candidata == cadenaConexion_) return;
   ADOConnectionMirant_.reset();

@@ -20,7 +20,48 @@ bool IgualSinMayusculas(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
+// A value up to the next ";", trimmed; or, when it opens with a quote, up to
+// the closing quote, a doubled quote standing for itself. Consumes the ";".
+std::string LeeValor(std::string_view& cadena) {
+  cadena = cadena.substr(std::min(cadena.find_first_not_of(" \t"), cadena.size()));
+  if (cadena.empty() || (cadena.front() != '"' && cadena.front() != '\'')) {
+    const auto fin = std::min(cadena.find(';'), cadena.size());
+    std::string valor(SinBlancos(cadena.substr(0, fin)));
+    cadena.remove_prefix(std::min(fin + 1, cadena.size()));
+    return valor;
+  }
+  const char comilla = cadena.front();
+  std::string valor;
+  std::size_t i = 1;
+  for (;; ++i) {
+    if (i >= cadena.size()) throw Error("Cadena de conexión mal formada: falta cerrar las comillas de un valor");
+    if (cadena[i] != comilla) {
+      valor += cadena[i];
+    } else if (i + 1 < cadena.size() && cadena[i + 1] == comilla) {
+      valor += comilla;
+      ++i;
+    } else {
+      break;
+    }
+  }
+  cadena.remove_prefix(i + 1);
+  const auto fin = std::min(cadena.find(';'), cadena.size());
+  if (!SinBlancos(cadena.substr(0, fin)).empty())
+    throw Error("Cadena de conexión mal formada: texto después de las comillas de un valor");
+  cadena.remove_prefix(std::min(fin + 1, cadena.size()));
+  return valor;
+}
+
 }  // namespace
+
+std::string ValorCadenaConexion(std::string_view valor) {
+  const bool simple = valor.find(';') == std::string_view::npos && SinBlancos(valor) == valor &&
+                      (valor.empty() || (valor.front() != '"' && valor.front() != '\''));
+  if (simple) return std::string(valor);
+  std::string entre = "\"";
+  for (char c : valor) entre += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return entre + '"';
+}
 
 CadenaConexion LeeCadenaConexion(std::string_view cadena) {
   CadenaConexion partes;
@@ -30,16 +71,24 @@ CadenaConexion LeeCadenaConexion(std::string_view cadena) {
       {"Data Source", &CadenaConexion::origen},
   };
   while (!cadena.empty()) {
-    const auto fin = std::min(cadena.find(';'), cadena.size());
-    const std::string_view pieza = cadena.substr(0, fin);
-    cadena.remove_prefix(std::min(fin + 1, cadena.size()));
-    if (SinBlancos(pieza).empty()) continue;
-    const auto igual = pieza.find('=');
-    // The piece stays out of the message: it may be part of a password.
-    if (igual == std::string_view::npos) throw Error("Cadena de conexión mal formada: falta \"=\" en una parte");
-    const std::string_view clave = SinBlancos(pieza.substr(0, igual));
+    const auto igual = cadena.find('=');
+    const auto puntoYComa = cadena.find(';');
+    if (puntoYComa < igual) {
+      // The piece stays out of the message: it may be part of a password.
+      if (!SinBlancos(cadena.substr(0, puntoYComa)).empty())
+        throw Error("Cadena de conexión mal formada: falta \"=\" en una parte");
+      cadena.remove_prefix(puntoYComa + 1);
+      continue;
+    }
+    if (igual == std::string_view::npos) {
+      if (!SinBlancos(cadena).empty()) throw Error("Cadena de conexión mal formada: falta \"=\" en una parte");
+      break;
+    }
+    const std::string_view clave = SinBlancos(cadena.substr(0, igual));
+    cadena.remove_prefix(igual + 1);
+    const std::string valor = LeeValor(cadena);
     for (const auto& [nombre, campo] : kClaves)
-      if (IgualSinMayusculas(clave, nombre)) partes.*campo = SinBlancos(pieza.substr(igual + 1));
+      if (IgualSinMayusculas(clave, nombre)) partes.*campo = valor;
   }
   return partes;
 }

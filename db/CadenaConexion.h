@@ -17,8 +17,13 @@ struct CadenaConexion {
 
 // Keys are matched without regard to case, values are trimmed of surrounding
 // blanks, keys this layer does not use are skipped, the last of a repeated key
-// counts. A piece without "=" is an Error.
+// counts. A value may be quoted ("a;b" or 'a;b', the quote doubled inside).
+// A piece without "=" is an Error.
 CadenaConexion LeeCadenaConexion(std::string_view cadena);
+
+// The value as it is written into a connection string: as it is, or quoted
+// when it holds a ";", starts with a quote or has surrounding blanks.
+std::string ValorCadenaConexion(std::string_view valor);
 
 // The file of the SQLite database `base` in the folder `carpeta`:
 // carpeta/base.db. The name comes from the caller's token, so one that could

@@ -388,6 +388,9 @@ TEST(CadenaConexion, SeLeePorPartes) {
       {" Provider = SQLite ; ; Data Source = /a b/c ;Extended Properties=x;Provider=Otro",
        {"Otro", "", "", "", "/a b/c"}},
       {"", {}},
+      // Quoted values keep ";", blanks and the other quote; a doubled quote is one.
+      {"Password=\"a;b \"\"c\"\" \" ;User ID='o''neil';Data Source = \"x\"",
+       {"", "a;b \"c\" ", "o'neil", "", "x"}},
   };
   for (const auto& caso : casos) {
     const CadenaConexion partes = LeeCadenaConexion(caso.cadena);
@@ -397,12 +400,26 @@ TEST(CadenaConexion, SeLeePorPartes) {
     EXPECT_EQ(partes.catalogo, caso.partes.catalogo) << caso.cadena;
     EXPECT_EQ(partes.origen, caso.partes.origen) << caso.cadena;
   }
-  try {
-    LeeCadenaConexion("Provider=SQLite;Password=a;secretoXYZ;Data Source=x");
-    FAIL() << "se esperaba db::Error";
-  } catch (const Error& e) {
-    EXPECT_THAT(e.what(), Not(HasSubstr("secretoXYZ")));  // a password piece stays out of the message
+  for (const char* mala : {"Provider=SQLite;Password=a;secretoXYZ;Data Source=x",
+                           "Provider=SQLite;Password=\"secretoXYZ;Data Source=x",
+                           "Provider=SQLite;Password=\"secreto\"XYZ;Data Source=x"}) {
+    try {
+      LeeCadenaConexion(mala);
+      ADD_FAILURE() << "se esperaba db::Error: " << mala;
+    } catch (const Error& e) {
+      EXPECT_THAT(e.what(), Not(HasSubstr("secreto")));  // a password piece stays out of the message
+    }
   }
+}
+
+TEST(CadenaConexion, CadaValorVuelveTalCualDeLaCadena) {
+  for (const std::string valor : {"simple", "", "con;punto y coma", " blancos ", "\"comillas\"", "'una", "a\"b;c"}) {
+    const std::string cadena = "Password=" + ValorCadenaConexion(valor) + ";User ID=sa";
+    const CadenaConexion partes = LeeCadenaConexion(cadena);
+    EXPECT_EQ(partes.contrasena, valor) << cadena;
+    EXPECT_EQ(partes.usuario, "sa") << cadena;
+  }
+  EXPECT_EQ(ValorCadenaConexion("simple"), "simple") << "ordinary values go as they are";
 }
 
 TEST(TablaMemoria, SeLeeComoCualquierCursor) {

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "db/LexicoSql.h"
+
 namespace quorvex::db {
 namespace {
 
@@ -32,19 +34,6 @@ bool IgualSinMayusculas(std::string_view a, std::string_view b) {
          });
 }
 
-// Index past a literal or quoted name that opens at i; the closing character
-// doubled stands for itself. An unclosed one runs to the end.
-std::size_t FinCitado(std::string_view t, std::size_t i, char cierre) {
-  for (++i; i < t.size(); ++i) {
-    if (t[i] != cierre) continue;
-    if (i + 1 < t.size() && t[i + 1] == cierre) {
-      ++i;
-    } else {
-      return i + 1;
-    }
-  }
-  return t.size();
-}
 
 std::size_t FinNumero(std::string_view t, std::size_t i) {
   while (i < t.size() && (EsDigito(t[i]) || t[i] == '.')) ++i;

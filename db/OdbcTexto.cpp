@@ -1,5 +1,7 @@
 #include "db/OdbcTexto.h"
 
+#include "db/LexicoSql.h"
+
 namespace quorvex::db {
 namespace {
 
@@ -56,19 +58,6 @@ bool EsInicioNombre(char c) {
 }
 bool EsDeNombre(char c) { return EsInicioNombre(c) || (c >= '0' && c <= '9'); }
 
-// Index past a literal or quoted name opened at i; the closing character
-// doubled stands for itself. An unclosed one runs to the end.
-std::size_t FinCitado(std::string_view t, std::size_t i, char cierre) {
-  for (++i; i < t.size(); ++i) {
-    if (t[i] != cierre) continue;
-    if (i + 1 < t.size() && t[i + 1] == cierre) {
-      ++i;
-    } else {
-      return i + 1;
-    }
-  }
-  return t.size();
-}
 
 }  // namespace
 

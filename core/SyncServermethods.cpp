@@ -53,16 +53,24 @@ void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int 
                 "User ID=" + db::ValorCadenaConexion(v[3]) + ";" + "Initial Catalog=" + vEmpresa + ";" +
                 "Data Source=" + v[4];
   }
-  if (ADOConnectionMirant_ && candidata == cadenaConexion_) return;
-  ADOConnectionMirant_.reset();
-  // Read once per database, not once per instance: a session may change company.
-  versionBaseDatos_.reset();
-  cadenaConexion_ = candidata;
+  if (candidata != cadenaConexion_) {
+    ADOConnectionMirant_.reset();
+    // Read once per database, not once per instance: a session may change company.
+    versionBaseDatos_.reset();
+    cadenaConexion_ = candidata;
+  }
+  if (ADOConnectionMirant_) return;
   try {
     ADOConnectionMirant_ = db::AbreConexion(candidata);
   } catch (const std::exception& e) {
     Bitacora(e.what());
   }
+}
+
+void TServerMethodsSync::SueltaConexion() {
+  if (!ADOConnectionMirant_) return;
+  ADOConnectionMirant_->LiberaMemoria();
+  ADOConnectionMirant_.reset();
 }
 
 std::unique_ptr<db::Sentencia> TServerMethodsSync::Prepara(std::string_view sql) {

@@ -116,6 +116,10 @@ class TServerMethodsSync {
   // The company connection; nullptr while it is closed.
   db::Conexion* ConexionEmpresa() { return ADOConnectionMirant_.get(); }
   const std::string& CadenaConexion() const { return cadenaConexion_; }
+  // Gives the company connection back between calls: an idle session holds
+  // no database connection (the back ends keep idle ones for reuse). The next
+  // token check takes one again.
+  void SueltaConexion();
   // Prepares a statement on the company connection; db::Error while it is closed.
   std::unique_ptr<db::Sentencia> Prepara(std::string_view sql);
 

@@ -10,6 +10,7 @@
 #include "db/CadenaConexion.h"
 #include "db/DialectoSqlite.h"
 #include "db/FuncionesSql.h"
+#include "db/ReservaSqlite.h"
 
 namespace quorvex::db {
 namespace {
@@ -182,7 +183,9 @@ class SentenciaSqlite final : public Sentencia {
 
 }  // namespace
 
-ConexionSqlite::ConexionSqlite(const std::string& archivo) {
+ConexionSqlite::ConexionSqlite(const std::string& archivo) : archivo_(archivo), identidad_(IdentidadDe(archivo)) {
+  db_ = TomaConexionSqlite(archivo_, identidad_);
+  if (db_ != nullptr) return;
   const int rc = sqlite3_open_v2(archivo.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   // Before the first read: another session committing its transaction holds
   // the file for a moment, and the read below must wait for it, not fail.
@@ -209,8 +212,14 @@ ConexionSqlite::ConexionSqlite(const std::string& archivo) {
   }
 }
 
-// close_v2 defers the close while statements of this connection are alive.
-ConexionSqlite::~ConexionSqlite() { sqlite3_close_v2(db_); }
+// Only a connection left as it was opened is reused: no transaction open, no
+// statement alive (close_v2 defers the close until they are finalised).
+ConexionSqlite::~ConexionSqlite() {
+  if (sqlite3_get_autocommit(db_) != 0 && sqlite3_next_stmt(db_, nullptr) == nullptr)
+    DevuelveConexionSqlite(archivo_, identidad_, db_);
+  else
+    sqlite3_close_v2(db_);
+}
 
 std::unique_ptr<Sentencia> ConexionSqlite::Prepara(std::string_view sql) {
   // The statements are T-SQL; the original text stays for messages.

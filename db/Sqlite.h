@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "db/Conexion.h"
+#include "db/ReservaSqlite.h"
 
 struct sqlite3;
 
@@ -12,8 +13,8 @@ namespace quorvex::db {
 
 class ConexionSqlite final : public Conexion {
  public:
-  // Opens an existing database file for reading and writing; a missing file
-  // is an Error and is never created.
+  // Opens an existing database file for reading and writing, or takes an idle
+  // connection to it; a missing file is an Error and is never created.
   explicit ConexionSqlite(const std::string& archivo);
   ~ConexionSqlite() override;
   ConexionSqlite(const ConexionSqlite&) = delete;
@@ -29,6 +30,8 @@ class ConexionSqlite final : public Conexion {
  private:
   void Ejecuta(const char* sql);
 
+  std::string archivo_;
+  IdentidadArchivo identidad_;
   sqlite3* db_ = nullptr;
 };
 

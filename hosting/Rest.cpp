@@ -128,7 +128,7 @@ Respuesta TransporteRest::Llama(const PeticionRest& peticion, std::string_view r
       std::lock_guard turno(sesion.Turno());
       TServerMethodsSync& instancia = sesion.Instancia();
       respuesta = RespuestaResultado(metodo->invoca(instancia, argumentos), presupuesto_);
-      if (db::Conexion* conexion = instancia.ConexionEmpresa()) conexion->LiberaMemoria();
+      instancia.SueltaConexion();
     }
     if (peticion.verbo == http::verb::put) respuesta.http.result(http::status::created);
     return respuesta;

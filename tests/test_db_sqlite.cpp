@@ -336,6 +336,27 @@ TEST_F(BaseSqlite, NoImponeLlavesForaneasYPasaABitacoraAnticipada) {
   EXPECT_EQ(Filas(db.Prepara("PRAGMA journal_mode")->Abre()), (Tabla{{"wal"}}));
 }
 
+// Connections are given back and reused; what one left must not reach the next.
+TEST_F(BaseSqlite, UnaConexionReutilizadaEmpiezaComoNueva) {
+  const std::string archivo = CreaBase("reusada", "CREATE TABLE t(x); INSERT INTO t VALUES ('uno');");
+  {
+    ConexionSqlite db(archivo);
+    db.IniciaTransaccion();
+    db.Prepara("INSERT INTO t VALUES ('sin confirmar')")->Ejecuta();
+  }  // dropped inside its transaction
+  {
+    ConexionSqlite db(archivo);
+    EXPECT_EQ(Filas(db.Prepara("SELECT x FROM t")->Abre()), (Tabla{{"uno"}}));
+    db.IniciaTransaccion();  // no write lock left behind
+    db.ConfirmaTransaccion();
+  }
+  // A file replaced under the same name (a restored backup) is read anew.
+  fs::remove(archivo);
+  CreaBase("reusada", "CREATE TABLE t(x); INSERT INTO t VALUES ('restaurada');");
+  ConexionSqlite db(archivo);
+  EXPECT_EQ(Filas(db.Prepara("SELECT x FROM t")->Abre()), (Tabla{{"restaurada"}}));
+}
+
 TEST_F(BaseSqlite, AbreConexionAbreLaBaseDeLaCarpeta) {
   CreaBase("ctEmpresa1", "CREATE TABLE t(x); INSERT INTO t VALUES ('uno');");
   CreaBase("ctEmpresa2", "CREATE TABLE t(x); INSERT INTO t VALUES ('dos');");

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "tests/ServidorDemoPrueba.h"
@@ -73,6 +75,21 @@ TEST_F(RestDemo, EmpresasDeLaFamiliaComercial) {
   const auto& bases = d["result"][0]["Base"];
   ASSERT_GE(bases.Size(), 1u);
   EXPECT_STREQ(bases[0].GetString(), "adDemo");
+}
+
+// Files this process has open.
+std::size_t ArchivosAbiertos() {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
+}
+
+// Each call without a session opens a session that lives twenty minutes; it
+// must not keep the company database open all that time.
+TEST_F(RestDemo, LasSesionesOciosasNoRetienenLaBaseDeDatos) {
+  // First every worker thread opens what it keeps (its configuration handle).
+  for (int i = 0; i < 200; ++i) Pide("GetAlmacenes/1111111112adDemo");
+  const std::size_t antes = ArchivosAbiertos();
+  for (int i = 0; i < 200; ++i) Pide("GetAlmacenes/1111111112adDemo");
+  EXPECT_LT(ArchivosAbiertos(), antes + 10);
 }
 
 }  // namespace

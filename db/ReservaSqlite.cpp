@@ -25,11 +25,19 @@ struct Ociosa {
   Reloj::time_point desde;
 };
 
-std::mutex guarda;
-std::deque<Ociosa> ociosas;  // oldest first
+struct Reserva {
+  std::mutex guarda;
+  std::deque<Ociosa> ociosas;  // oldest first
+};
+
+// Never destroyed: a connection may still come back while the program ends.
+Reserva& LaReserva() {
+  static auto* reserva = new Reserva;
+  return *reserva;
+}
 
 // Takes out what is beyond the limits, for closing outside the lock.
-std::vector<sqlite3*> Sobrantes() {
+std::vector<sqlite3*> Sobrantes(std::deque<Ociosa>& ociosas) {
   std::vector<sqlite3*> sobrantes;
   const auto limite = Reloj::now() - kVidaOciosa;
   while (!ociosas.empty() && (ociosas.size() > kMaximoOciosas || ociosas.front().desde < limite)) {
@@ -56,8 +64,10 @@ sqlite3* TomaConexionSqlite(const std::string& archivo, IdentidadArchivo identid
   std::vector<sqlite3*> sobrantes;
   sqlite3* db = nullptr;
   {
-    std::lock_guard bloqueo(guarda);
-    sobrantes = Sobrantes();
+    Reserva& r = LaReserva();
+    std::lock_guard bloqueo(r.guarda);
+    auto& ociosas = r.ociosas;
+    sobrantes = Sobrantes(ociosas);
     // The most recently used: its pages are the likeliest to be in memory.
     for (auto i = ociosas.rbegin(); i != ociosas.rend(); ++i) {
       if (i->archivo == archivo && i->identidad == identidad) {
@@ -75,9 +85,10 @@ void DevuelveConexionSqlite(const std::string& archivo, IdentidadArchivo identid
   sqlite3_db_release_memory(db);
   std::vector<sqlite3*> sobrantes;
   {
-    std::lock_guard bloqueo(guarda);
-    ociosas.push_back({archivo, identidad, db, Reloj::now()});
-    sobrantes = Sobrantes();
+    Reserva& r = LaReserva();
+    std::lock_guard bloqueo(r.guarda);
+    r.ociosas.push_back({archivo, identidad, db, Reloj::now()});
+    sobrantes = Sobrantes(r.ociosas);
   }
   Cierra(sobrantes);
 }

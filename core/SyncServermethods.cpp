@@ -67,11 +67,7 @@ void TServerMethodsSync::ApuntaStringConeccion(const std::string& vEmpresa, int 
   }
 }
 
-void TServerMethodsSync::SueltaConexion() {
-  if (!ADOConnectionMirant_) return;
-  ADOConnectionMirant_->LiberaMemoria();
-  ADOConnectionMirant_.reset();
-}
+void TServerMethodsSync::SueltaConexion() { ADOConnectionMirant_.reset(); }
 
 std::unique_ptr<db::Sentencia> TServerMethodsSync::Prepara(std::string_view sql) {
   if (!ADOConnectionMirant_) throw db::Error("No hay conexión con la base de datos de la empresa");

@@ -53,9 +53,6 @@ class Conexion {
   virtual void IniciaTransaccion() = 0;
   virtual void ConfirmaTransaccion() = 0;
   virtual void RevierteTransaccion() = 0;
-  // Gives back the cache a connection keeps between calls: a session that
-  // waits idle for its next call should not hold the pages of its last answer.
-  virtual void LiberaMemoria() = 0;
 };
 
 // Opens the connection that an ADO-style connection string names

@@ -29,10 +29,12 @@ class ConexionOdbc final : public Conexion {
  public:
   ConexionOdbc(std::shared_ptr<Enlace> enlace, const Dialecto& dialecto)
       : enlace_(std::move(enlace)), dialecto_(dialecto) {}
+  // The connection goes idle: a transaction left open is rolled back, and the
+  // database is told to give back the cache of the last call.
   ~ConexionOdbc() override {
-    if (!enTransaccion_) return;
     try {
       RevierteTransaccion();
+      if (dialecto_.liberaMemoria != nullptr) EjecutaDirecto(enlace_->dbc(), dialecto_.liberaMemoria);
     } catch (...) {  // a destructor must not throw; RevierteTransaccion keeps the connection out of the pool
     }
   }
@@ -69,14 +71,6 @@ class ConexionOdbc final : public Conexion {
     } catch (...) {
       enlace_->Descarta();
       throw;
-    }
-  }
-
-  void LiberaMemoria() override {
-    if (dialecto_.liberaMemoria == nullptr) return;
-    try {
-      EjecutaDirecto(enlace_->dbc(), dialecto_.liberaMemoria);
-    } catch (const Error&) {  // only advice to the database; nothing is lost without it
     }
   }
 

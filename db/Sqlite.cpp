@@ -250,7 +250,6 @@ void ConexionSqlite::Ejecuta(const char* sql) {
 void ConexionSqlite::IniciaTransaccion() { Ejecuta("BEGIN IMMEDIATE"); }
 void ConexionSqlite::ConfirmaTransaccion() { Ejecuta("COMMIT"); }
 // After a failure SQLite may already have rolled back on its own.
-void ConexionSqlite::LiberaMemoria() { sqlite3_db_release_memory(db_); }
 
 void ConexionSqlite::RevierteTransaccion() {
   if (sqlite3_get_autocommit(db_) == 0) Ejecuta("ROLLBACK");

@@ -25,7 +25,6 @@ class ConexionSqlite final : public Conexion {
   void IniciaTransaccion() override;
   void ConfirmaTransaccion() override;
   void RevierteTransaccion() override;
-  void LiberaMemoria() override;
 
  private:
   void Ejecuta(const char* sql);
